@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds, and runs every test: the full build with the Qt windows on the
+# offscreen platform, then the core and command-line tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/build.sh
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDTII_SANITIZE=ON \
+    -DDTII_WITH_UI=OFF -DDTII_WITH_BENCH=OFF
+cmake --build build-sanitize -j "$(nproc)"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"

@@ -1,0 +1,61 @@
+// The input window as plain data plus its handlers. The Qt window copies its widgets into an
+// InputWindow, calls a handler, and shows what the InputWindow then holds; the command line
+// drives the same handlers from a design file.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/design/conveyor_design.h"
+#include "core/dialogs.h"
+#include "core/windows/list_state.h"
+
+namespace dtii {
+
+// Entry boxes Text1 ... Text15 and lists Combo1 ... Combo9, indexed by their number.
+inline constexpr int inputBoxCount = 15;
+inline constexpr int inputListCount = 9;
+
+struct InputWindow {
+    std::array<std::string, inputBoxCount + 1> boxes;    // [1] .. [15]; [0] unused
+    std::array<ListState, inputListCount + 1> lists;     // [1] .. [9]; [0] unused
+    std::optional<int> carryingOption;                   // 1, 2 or 3 when a button is selected
+    std::optional<int> returnOption;                     // 4, 5 or 6 when a button is selected
+    bool ploughTrippers = false;                         // Check1
+    // A box that should get the focus with its whole text selected (set by a handler, cleared by
+    // the window once it has moved the focus).
+    std::optional<int> focusBox;
+};
+
+// Fills the lists with their prompts and items, writes the friction table and clears the plough
+// resistance: what happens when the input window loads.
+void loadInputWindow(InputWindow& window, ConveyorDesign& design);
+
+// Text3 lost focus: reads the belt width into B.
+void beltWidthLostFocus(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs);
+
+// One of the idler-form buttons Option1 ... Option6 was clicked.
+void chooseIdlerForm(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs,
+                     int optionNumber);
+
+// An item was picked in Combo<listNumber>; the window has already put the item text into
+// window.lists[listNumber].text.
+void pickListItem(InputWindow& window, ConveyorDesign& design, int listNumber);
+
+// Combo<listNumber> is about to open its drop-down (the roller lists check the belt width).
+void openList(const InputWindow& window, UserDialogs& dialogs, int listNumber);
+
+// Check1 changed to `checked` (the window has already stored it in ploughTrippers).
+void ploughTrippersChanged(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs,
+                           bool checked);
+
+// Command3: empties the boxes, unselects the idler buttons and puts the prompts back.
+void resetInputWindow(InputWindow& window);
+
+enum class ComputeOutcome { computed, refused };
+
+// Command1: the drive calculation. On `computed`, design.shared.resultsText holds the listing.
+ComputeOutcome computeDrive(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs);
+
+}  // namespace dtii
