@@ -1,0 +1,26 @@
+// The belt widths that have equipment tables: one row per width, with its width code.
+#include "core/equipment/width_dispatch.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/equipment/width_tables.h"
+
+namespace dtii {
+
+namespace {
+
+// Add a width here with one line once its tables exist.
+constexpr std::array widths{
+    WidthEntry{800, "03", &width800Rules},
+};
+
+}  // namespace
+
+const WidthEntry* findWidth(std::int16_t B) {
+    const auto entry =
+        std::ranges::find_if(widths, [B](const WidthEntry& candidate) { return candidate.B == B; });
+    return entry == widths.end() ? nullptr : &*entry;
+}
+
+}  // namespace dtii
