@@ -1,0 +1,59 @@
+// One run of the designer: the program-wide design record and equipment-window values, the way
+// the windows talk to the person and the system, and the four windows, each created on demand.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <string_view>
+
+#include "core/design/conveyor_design.h"
+#include "core/dialogs.h"
+#include "core/windows/equipment_window.h"
+#include "ui/platform.h"
+
+namespace dtii {
+
+class InputForm;
+class ResultsForm;
+class EquipmentForm;
+class ReportForm;
+
+class DesignerSession : public QObject {
+    Q_OBJECT
+public:
+    DesignerSession(UserDialogs& dialogs, Platform& platform);
+    // Windows still open are deleted without their closing questions.
+    ~DesignerSession() override;
+
+    DesignerSession(const DesignerSession&) = delete;
+    DesignerSession& operator=(const DesignerSession&) = delete;
+
+    ConveyorDesign& design() { return design_; }
+    EquipmentWindowValues& equipmentValues() { return equipmentValues_; }
+    UserDialogs& dialogs() { return dialogs_; }
+    Platform& platform() { return platform_; }
+
+    // Each shows its window modeless and brings it to the front, creating it when it is not open.
+    InputForm* showInputWindow();
+    ResultsForm* showResults(std::string_view resultsText);
+    EquipmentForm* showEquipmentWindow();
+    ReportForm* showReport(std::string_view reportText);
+
+    // The open windows; null when closed.
+    InputForm* inputWindow() const;
+    ResultsForm* resultsWindow() const;
+    EquipmentForm* equipmentWindow() const;
+    ReportForm* reportWindow() const;
+
+private:
+    UserDialogs& dialogs_;
+    Platform& platform_;
+    ConveyorDesign design_;
+    EquipmentWindowValues equipmentValues_;
+    QPointer<InputForm> inputWindow_;
+    QPointer<ResultsForm> resultsWindow_;
+    QPointer<EquipmentForm> equipmentWindow_;
+    QPointer<ReportForm> reportWindow_;
+};
+
+}  // namespace dtii

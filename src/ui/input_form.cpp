@@ -1,0 +1,411 @@
+// Input window: builds the controls, copies them into the window model around every handler of
+// the core, and shows the model again afterwards.
+#include "ui/input_form.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <string_view>
+
+#include "ui/calculator_command.h"
+#include "ui/designer_session.h"
+#include "ui/prompt_combo_box.h"
+#include "ui/text_conversion.h"
+
+namespace dtii {
+namespace {
+
+constexpr int beltWidthBox = 3;  // Text3
+constexpr int plyBox = 9;        // Text9
+
+struct EntryRow {
+    const char* labelName;
+    std::string_view label;
+    int box;  // Text<box>
+};
+
+// The left column, top to bottom.
+constexpr std::array<EntryRow, 10> entryRows = {{
+    {"Label3", "输送带宽度B（500，650，800，1000，1200，1400）（毫米）：", 3},
+    {"Label5", "承载分支托辊间距a0（1，1.2）（米）：", 4},
+    {"Label6", "回 程 分 支 托 辊 间 距 au（米）：", 5},
+    {"Label7", "物  料  密  度r（千克/立方米）：", 6},
+    {"Label8", "带      速     V （米/秒）：", 7},
+    {"Label9", "每小时输送量Q（吨/小时）：", 8},
+    {"Label1", "输  送  机  长  度 L（米）：", 1},
+    {"Label2", "物料提升高度H（米）（向上为+；向下为-）：", 2},
+    {"Label24", "胶带在传动滚筒上的包角（度）：", 14},
+    {"Label25", "输送机水平投影长度L0（米）：", 15},
+}};
+
+// Captions of Option1 ... Option6 at [1] .. [6].
+constexpr std::array<std::string_view, 7> optionCaptions = {
+    "", "槽形托辊", "V形托辊", "平行托辊", "平行托辊", "V形托辊", "槽形托辊",
+};
+
+struct AngleRow {
+    const char* numberName;
+    std::string_view number;
+    const char* labelName;
+    std::string_view label;
+    int box;   // Text<box>
+    int list;  // Combo<list>
+};
+
+struct IdlerFrame {
+    const char* frameName;
+    std::string_view caption;
+    const char* optionRowNumberName;
+    std::array<int, 3> optionsLeftToRight;
+    std::array<AngleRow, 2> angleRows;
+};
+
+// The carrying frame, then the return frame.
+constexpr std::array<IdlerFrame, 2> idlerFrames = {{
+    {"Frame1",
+     "选取上托辊",
+     "Label11",
+     {1, 2, 3},
+     {{{"Label12", "2.", "Label13", "槽角（度）：", 10, 6},
+       {"Label14", "3.", "Label15", "前倾角（度）：", 11, 4}}}},
+    {"Frame2",
+     "选取下托辊",
+     "Label17",
+     {6, 5, 4},
+     {{{"Label16", "2.", "Label18", "槽角（度）：", 12, 7},
+       {"Label19", "3.", "Label20", "前倾角（度）：", 13, 5}}}},
+}};
+constexpr std::string_view optionRowNumber = "1.";
+
+constexpr std::string_view checkCaption = "是否有犁式卸料器";
+constexpr std::string_view beltFrameCaption = "选择胶带";
+constexpr std::string_view plyLabel = "输    送    带    层    数：";
+
+struct CommandButton {
+    const char* name;
+    std::string_view caption;
+};
+
+// The bottom row, left to right: compute, calculator, reset, exit.
+constexpr std::array<CommandButton, 4> commandButtons = {{
+    {"Command1", "确  定"},
+    {"Command2", "打开计算器"},
+    {"Command3", "重新计算"},
+    {"Command4", "退 出"},
+}};
+
+QLabel* makeLabel(const char* name, std::string_view text, QWidget* parent) {
+    auto* label = new QLabel(toQString(text), parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+// Several windows-style focus changes are not the person leaving the box: another window
+// coming to the front or a popup opening leaves the box's own focus where it was.
+bool leavesTheBox(const QFocusEvent& event) {
+    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+InputForm::InputForm(DesignerSession& session) : session_(session) {
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(toQString(programTitle));
+
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->addWidget(buildBeltFrame());
+    rightColumn->addWidget(buildIdlerFrame(0));
+    rightColumn->addWidget(buildIdlerFrame(1));
+    rightColumn->addStretch();
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(buildEntryColumn(), 1);
+    middle->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
+    middle->addLayout(rightColumn, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildTopRow());
+    layout->addLayout(middle, 1);
+    layout->addWidget(buildButtonRow());
+
+    boxes_[beltWidthBox]->installEventFilter(this);
+
+    loadInputWindow(model_, session_.design());
+    showModel();
+}
+
+InputForm::~InputForm() {
+    // The children outlive this part of the object; their last focus events must not reach it.
+    boxes_[beltWidthBox]->removeEventFilter(this);
+}
+
+QWidget* InputForm::buildTopRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (const int list : {1, 2, 3}) {
+        PromptComboBox* combo = makeList(list);
+        combo->setMinimumContentsLength(16);
+        combo->setParent(row);
+        layout->addWidget(combo, 1);
+    }
+    check1_ = new QCheckBox(toQString(checkCaption), row);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    check1_->setFocusPolicy(Qt::StrongFocus);
+    connect(check1_, &QCheckBox::toggled, this, &InputForm::handlePloughTrippersToggle);
+    layout->addWidget(check1_);
+    return row;
+}
+
+QWidget* InputForm::buildEntryColumn() {
+    auto* column = new QWidget(this);
+    auto* grid = new QGridLayout(column);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int row = 0; row < static_cast<int>(entryRows.size()); ++row) {
+        const EntryRow& entry = entryRows[static_cast<std::size_t>(row)];
+        QLabel* label = makeLabel(entry.labelName, entry.label, column);
+        QLineEdit* box = makeBox(entry.box);
+        box->setParent(column);
+        label->setBuddy(box);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(static_cast<int>(entryRows.size()), 1);
+    return column;
+}
+
+QWidget* InputForm::buildBeltFrame() {
+    auto* frame = new QGroupBox(toQString(beltFrameCaption), this);
+    frame->setObjectName(QStringLiteral("Frame3"));
+    auto* grid = new QGridLayout(frame);
+    int row = 0;
+    for (const int list : {9, 8}) {
+        PromptComboBox* combo = makeList(list);
+        combo->setParent(frame);
+        grid->addWidget(combo, row++, 0, 1, 2);
+    }
+    QLineEdit* plies = makeBox(plyBox);
+    plies->setParent(frame);
+    QLabel* label = makeLabel("Label10", plyLabel, frame);
+    label->setBuddy(plies);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(plies, row, 1);
+    grid->setColumnStretch(1, 1);
+    return frame;
+}
+
+QWidget* InputForm::buildIdlerFrame(int side) {
+    const IdlerFrame& layout = idlerFrames[static_cast<std::size_t>(side)];
+    auto* frame = new QGroupBox(toQString(layout.caption), this);
+    frame->setObjectName(QLatin1String(layout.frameName));
+    auto* grid = new QGridLayout(frame);
+
+    auto* group = new QButtonGroup(frame);
+    idlerGroups_[static_cast<std::size_t>(side)] = group;
+    auto* optionRow = new QHBoxLayout;
+    for (const int option : layout.optionsLeftToRight) {
+        auto* button =
+            new QRadioButton(toQString(optionCaptions[static_cast<std::size_t>(option)]), frame);
+        button->setObjectName(QStringLiteral("Option%1").arg(option));
+        button->setFocusPolicy(Qt::StrongFocus);
+        group->addButton(button, option);
+        options_[static_cast<std::size_t>(option)] = button;
+        connect(button, &QRadioButton::clicked, this,
+                [this, option] { handleIdlerFormClick(option); });
+        optionRow->addWidget(button);
+    }
+    optionRow->addStretch();
+    grid->addWidget(makeLabel(layout.optionRowNumberName, optionRowNumber, frame), 0, 0);
+    grid->addLayout(optionRow, 0, 1, 1, 3);
+
+    int row = 1;
+    for (const AngleRow& angle : layout.angleRows) {
+        QLineEdit* box = makeBox(angle.box);
+        box->setParent(frame);
+        PromptComboBox* combo = makeList(angle.list);
+        combo->setParent(frame);
+        QLabel* label = makeLabel(angle.labelName, angle.label, frame);
+        label->setBuddy(box);
+        grid->addWidget(makeLabel(angle.numberName, angle.number, frame), row, 0);
+        grid->addWidget(label, row, 1);
+        grid->addWidget(box, row, 2);
+        grid->addWidget(combo, row, 3);
+        ++row;
+    }
+    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(3, 2);
+    return frame;
+}
+
+QWidget* InputForm::buildButtonRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    std::array<QPushButton*, commandButtons.size()> buttons{};
+    for (std::size_t index = 0; index < commandButtons.size(); ++index) {
+        auto* button = new QPushButton(toQString(commandButtons[index].caption), row);
+        button->setObjectName(QLatin1String(commandButtons[index].name));
+        button->setFocusPolicy(Qt::StrongFocus);
+        buttons[index] = button;
+        layout->addStretch();
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    connect(buttons[0], &QPushButton::clicked, this, &InputForm::handleCompute);
+    connect(buttons[1], &QPushButton::clicked, this, &InputForm::handleCalculator);
+    connect(buttons[2], &QPushButton::clicked, this, &InputForm::handleReset);
+    connect(buttons[3], &QPushButton::clicked, this, &InputForm::close);
+    return row;
+}
+
+QLineEdit* InputForm::makeBox(int number) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QStringLiteral("Text%1").arg(number));
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
+    boxes_[static_cast<std::size_t>(number)] = box;
+    return box;
+}
+
+PromptComboBox* InputForm::makeList(int number) {
+    auto* combo = new PromptComboBox(this);
+    combo->setObjectName(QStringLiteral("Combo%1").arg(number));
+    lists_[static_cast<std::size_t>(number)] = combo;
+    connect(combo, &PromptComboBox::activated, this, [this, number] { handleListPick(number); });
+    connect(combo, &PromptComboBox::popupAboutToShow, this,
+            [this, number] { handleListOpening(number); });
+    return combo;
+}
+
+bool InputForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == boxes_[beltWidthBox] && event->type() == QEvent::FocusOut &&
+        leavesTheBox(static_cast<const QFocusEvent&>(*event))) {
+        handleBeltWidthLostFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void InputForm::readWidgets() {
+    for (std::size_t box = 1; box < boxes_.size(); ++box) {
+        model_.boxes[box] = toUtf8(boxes_[box]->text());
+    }
+    for (std::size_t list = 1; list < lists_.size(); ++list) {
+        model_.lists[list].text = toUtf8(lists_[list]->currentText());
+    }
+    const auto checkedOption = [](const QButtonGroup& group) -> std::optional<int> {
+        const int id = group.checkedId();
+        return id > 0 ? std::optional<int>(id) : std::nullopt;
+    };
+    model_.carryingOption = checkedOption(*idlerGroups_[0]);
+    model_.returnOption = checkedOption(*idlerGroups_[1]);
+    model_.ploughTrippers = check1_->isChecked();
+}
+
+void InputForm::showModel() {
+    for (std::size_t box = 1; box < boxes_.size(); ++box) {
+        const QString text = toQString(model_.boxes[box]);
+        if (boxes_[box]->text() != text) {
+            boxes_[box]->setText(text);
+        }
+    }
+    for (std::size_t list = 1; list < lists_.size(); ++list) {
+        lists_[list]->showState(model_.lists[list]);
+    }
+    const std::array<std::optional<int>, 2> selected = {model_.carryingOption, model_.returnOption};
+    for (std::size_t side = 0; side < idlerGroups_.size(); ++side) {
+        QButtonGroup& group = *idlerGroups_[side];
+        // An exclusive group cannot have its last button unchecked.
+        group.setExclusive(false);
+        for (QAbstractButton* button : group.buttons()) {
+            button->setChecked(selected[side] == group.id(button));
+        }
+        group.setExclusive(true);
+    }
+    {
+        const QSignalBlocker blocker(check1_);
+        check1_->setChecked(model_.ploughTrippers);
+    }
+    if (model_.focusBox && *model_.focusBox >= 1 && *model_.focusBox <= inputBoxCount) {
+        QLineEdit* box = boxes_[static_cast<std::size_t>(*model_.focusBox)];
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+    }
+    model_.focusBox.reset();
+}
+
+void InputForm::storeBeltWidthIfFocused() {
+    if (boxes_[beltWidthBox]->hasFocus()) {
+        readWidgets();
+        beltWidthLostFocus(model_, session_.design(), session_.dialogs());
+        showModel();
+    }
+}
+
+void InputForm::handleBeltWidthLostFocus() {
+    readWidgets();
+    beltWidthLostFocus(model_, session_.design(), session_.dialogs());
+    showModel();
+}
+
+void InputForm::handleIdlerFormClick(int option) {
+    storeBeltWidthIfFocused();
+    readWidgets();
+    chooseIdlerForm(model_, session_.design(), session_.dialogs(), option);
+    showModel();
+}
+
+void InputForm::handleListPick(int list) {
+    storeBeltWidthIfFocused();
+    readWidgets();
+    pickListItem(model_, session_.design(), list);
+    showModel();
+}
+
+void InputForm::handleListOpening(int list) {
+    storeBeltWidthIfFocused();
+    readWidgets();
+    openList(model_, session_.dialogs(), list);
+    showModel();
+}
+
+void InputForm::handlePloughTrippersToggle(bool checked) {
+    storeBeltWidthIfFocused();
+    readWidgets();
+    ploughTrippersChanged(model_, session_.design(), session_.dialogs(), checked);
+    showModel();
+}
+
+void InputForm::handleCompute() {
+    storeBeltWidthIfFocused();
+    readWidgets();
+    const ComputeOutcome outcome = computeDrive(model_, session_.design(), session_.dialogs());
+    showModel();
+    if (outcome == ComputeOutcome::computed) {
+        session_.showResults(session_.design().shared.resultsText);
+    }
+}
+
+void InputForm::handleCalculator() {
+    storeBeltWidthIfFocused();
+    openCalculator(session_.platform(), session_.dialogs(), this);
+}
+
+void InputForm::handleReset() {
+    storeBeltWidthIfFocused();
+    readWidgets();
+    resetInputWindow(model_);
+    showModel();
+}
+
+}  // namespace dtii

@@ -1,0 +1,76 @@
+// The operating-system side of the windows.
+#include "ui/platform.h"
+
+#include <QFileDialog>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+#include <array>
+#include <string_view>
+
+#include "core/report/report_file.h"
+#include "ui/text_conversion.h"
+
+namespace dtii {
+namespace {
+
+constexpr std::string_view windowsCalculator = "c:\\windows\\calc.exe";
+constexpr std::string_view programFilter = "应用程序(*.exe)|*.EXE|所有文件(*.*)|*.*";
+
+// Common desktop calculators, tried in this order.
+constexpr std::array<std::string_view, 7> desktopCalculators = {
+    "gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk", "speedcrunch", "xcalc",
+};
+
+#ifdef Q_OS_WIN
+constexpr bool onWindows = true;
+#else
+constexpr bool onWindows = false;
+#endif
+
+}  // namespace
+
+std::filesystem::path DesktopPlatform::reportFilePath() const {
+    return defaultReportFilePath();
+}
+
+QString DesktopPlatform::defaultCalculator() const {
+    if (onWindows) {
+        return toQString(windowsCalculator);
+    }
+    for (const std::string_view name : desktopCalculators) {
+        const QString found = QStandardPaths::findExecutable(toQString(name));
+        if (!found.isEmpty()) {
+            return found;
+        }
+    }
+    return {};
+}
+
+bool DesktopPlatform::startProgram(const QString& program) {
+    return !program.isEmpty() && QProcess::startDetached(program, QStringList());
+}
+
+QString DesktopPlatform::chooseProgram(QWidget* parent, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+QString programChoiceFilter() {
+    return qtNameFilter(toQString(programFilter), onWindows);
+}
+
+QString qtNameFilter(const QString& barSeparatedFilter, bool windows) {
+    const QStringList parts = barSeparatedFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype index = 0; index + 1 < parts.size(); index += 2) {
+        QStringList patterns = parts[index + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        if (!windows) {
+            patterns.replaceInStrings(QStringLiteral("*.*"), QStringLiteral("*"));
+        }
+        filters.append(parts[index] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')'));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+}  // namespace dtii

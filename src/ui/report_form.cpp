@@ -1,0 +1,59 @@
+// Report window: a fixed-width text box so the report's columns line up; closing asks to save.
+#include "ui/report_form.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "core/report/report_file.h"
+#include "ui/appearance.h"
+#include "ui/designer_session.h"
+#include "ui/text_conversion.h"
+
+namespace dtii {
+namespace {
+
+constexpr std::string_view caption = "计算结果及设备清单";
+
+}  // namespace
+
+ReportForm::ReportForm(DesignerSession& session) : session_(session) {
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(toQString(caption));
+
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setFont(reportFont());
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Long lines scroll sideways rather than wrap, so every line keeps its columns.
+    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(text1_);
+
+    // The widest report line is about 75 columns; the report has about 50 lines.
+    const QFontMetrics metrics(text1_->font());
+    resize(metrics.horizontalAdvance(QLatin1Char('0')) * 84, metrics.lineSpacing() * 36);
+}
+
+void ReportForm::setReportText(std::string_view reportText) {
+    text1_->setPlainText(toDisplayText(reportText));
+}
+
+std::string ReportForm::reportText() const {
+    return fromDisplayText(text1_->toPlainText());
+}
+
+void ReportForm::closeEvent(QCloseEvent* event) {
+    const ReportWindowClose decision =
+        reportWindowClosing(reportText(), session_.platform().reportFilePath(), session_.dialogs());
+    if (decision == ReportWindowClose::keepOpen) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace dtii

@@ -1,0 +1,32 @@
+// The report window Form2: the editable report, offered for saving whenever the window closes.
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <string_view>
+
+class QPlainTextEdit;
+
+namespace dtii {
+
+class DesignerSession;
+
+class ReportForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit ReportForm(DesignerSession& session);
+
+    void setReportText(std::string_view reportText);
+
+    // The report as it now stands in the window, edits included, with CR LF line breaks.
+    std::string reportText() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    DesignerSession& session_;
+    QPlainTextEdit* text1_ = nullptr;
+};
+
+}  // namespace dtii

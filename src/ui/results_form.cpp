@@ -1,0 +1,59 @@
+// Results window: shows the listing; its button asks whether the equipment list is wanted.
+#include "ui/results_form.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/windows/results_window.h"
+#include "ui/designer_session.h"
+#include "ui/text_conversion.h"
+
+namespace dtii {
+namespace {
+
+constexpr std::string_view caption = "张力及电机功率计算结果";
+constexpr std::string_view confirmCaption = "确 定";
+
+}  // namespace
+
+ResultsForm::ResultsForm(DesignerSession& session) : session_(session) {
+    setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(toQString(caption));
+
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    auto* command1 = new QPushButton(toQString(confirmCaption), this);
+    command1->setObjectName(QStringLiteral("Command1"));
+    connect(command1, &QPushButton::clicked, this, &ResultsForm::confirm);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(command1);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text1_, 1);
+    layout->addLayout(buttons);
+
+    // Fourteen lines with some room around them.
+    const QFontMetrics metrics(text1_->font());
+    resize(metrics.horizontalAdvance(QStringLiteral("M")) * 48, metrics.lineSpacing() * 21);
+}
+
+void ResultsForm::setResultsText(std::string_view resultsText) {
+    text1_->setPlainText(toDisplayText(resultsText));
+}
+
+void ResultsForm::confirm() {
+    if (askForEquipmentList(session_.dialogs())) {
+        session_.showEquipmentWindow();
+    }
+    close();
+}
+
+}  // namespace dtii
