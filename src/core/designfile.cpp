@@ -1,0 +1,331 @@
+// Reading and writing the design file. Every value is checked against the format before anything
+// of the design is used, so a bad file is refused as a whole with one message.
+#include "core/designfile.h"
+
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+namespace dtii {
+namespace {
+
+using Json = nlohmann::json;
+using OrderedJson = nlohmann::ordered_json;
+
+constexpr std::string_view formatName = "dtii-conveyor-design";
+constexpr int formatVersion = 1;
+
+// Thrown inside this file only: what is wrong, without the file name.
+struct FormatError {
+    std::string problem;
+};
+
+std::string inQuotes(std::string_view key) {
+    return "“" + std::string(key) + "”";
+}
+
+std::string jsonTypeName(const Json& value) {
+    switch (value.type()) {
+        case Json::value_t::null:
+            return "null";
+        case Json::value_t::boolean:
+            return "布尔值";
+        case Json::value_t::array:
+            return "数组";
+        case Json::value_t::object:
+            return "对象";
+        case Json::value_t::string:
+            return "文本";
+        default:
+            return "数字";
+    }
+}
+
+// A box or list value: a JSON string as it stands, or a JSON number as the text it stands for.
+std::string valueText(const Json& value, const std::string& path) {
+    switch (value.type()) {
+        case Json::value_t::string:
+            return value.get<std::string>();
+        case Json::value_t::number_integer:
+            return std::to_string(value.get<std::int64_t>());
+        case Json::value_t::number_unsigned:
+            return std::to_string(value.get<std::uint64_t>());
+        case Json::value_t::number_float:
+            return typedNumberText(value.get<double>());
+        default:
+            throw FormatError{"键" + inQuotes(path) + "的值应为文本或数字，而不是" +
+                              jsonTypeName(value)};
+    }
+}
+
+const Json& sectionObject(const Json& value, const std::string& path) {
+    if (!value.is_object()) {
+        throw FormatError{"键" + inQuotes(path) + "的值应为对象，而不是" + jsonTypeName(value)};
+    }
+    return value;
+}
+
+template <std::size_t N>
+const DesignKey* findKey(const std::array<DesignKey, N>& keys, std::string_view key) {
+    for (const DesignKey& entry : keys) {
+        if (entry.key == key) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+std::string idlerFormText(const Json& value, const std::string& path) {
+    std::string text = valueText(value, path);
+    if (text.empty() || text == troughIdlerCaption || text == vIdlerCaption ||
+        text == flatIdlerCaption) {
+        return text;
+    }
+    throw FormatError{"键" + inQuotes(path) +
+                      "的值应为“槽形托辊”、“V形托辊”、“平行托辊”或空文本，而不是" + inQuotes(text)};
+}
+
+void readInput(const Json& input, DesignFile& design) {
+    for (const auto& [key, value] : sectionObject(input, "input").items()) {
+        const std::string path = "input." + key;
+        if (const DesignKey* box = findKey(inputBoxKeys, key)) {
+            design.boxes[static_cast<std::size_t>(box->number)] = valueText(value, path);
+        } else if (const DesignKey* list = findKey(inputListKeys, key)) {
+            design.lists[static_cast<std::size_t>(list->number)] = valueText(value, path);
+        } else if (key == "carryingIdlerForm") {
+            design.carryingIdlerForm = idlerFormText(value, path);
+        } else if (key == "returnIdlerForm") {
+            design.returnIdlerForm = idlerFormText(value, path);
+        } else if (key == "ploughTrippers") {
+            design.ploughTrippers = valueText(value, path);
+        } else {
+            throw FormatError{"未知的键" + inQuotes(path)};
+        }
+    }
+}
+
+EquipmentEntries readEquipment(const Json& section) {
+    EquipmentEntries entries;
+    for (const auto& [key, value] : sectionObject(section, "equipment").items()) {
+        const std::string path = "equipment." + key;
+        if (const DesignKey* box = findKey(equipmentBoxKeys, key)) {
+            entries.boxes[static_cast<std::size_t>(box->number)] = valueText(value, path);
+        } else if (key == "takeUpType") {
+            entries.takeUpType = valueText(value, path);
+        } else if (key == "legHeight") {
+            entries.legHeight = valueText(value, path);
+        } else {
+            throw FormatError{"未知的键" + inQuotes(path)};
+        }
+    }
+    return entries;
+}
+
+void checkFormat(const Json& root) {
+    const auto format = root.find("format");
+    if (format == root.end()) {
+        throw FormatError{"缺少键“format”（应为“" + std::string(formatName) + "”）"};
+    }
+    if (!format->is_string() || format->get<std::string>() != formatName) {
+        throw FormatError{"键“format”的值应为“" + std::string(formatName) + "”"};
+    }
+    const auto version = root.find("version");
+    if (version == root.end()) {
+        throw FormatError{"缺少键“version”（应为数字 1）"};
+    }
+    if (!version->is_number_integer() || version->get<std::int64_t>() != formatVersion) {
+        throw FormatError{"键“version”的值应为数字 1（本程序只认识第 1 版）"};
+    }
+}
+
+DesignFile readDesign(const Json& root) {
+    if (!root.is_object()) {
+        throw FormatError{"文件的顶层应为 JSON 对象，而不是" + jsonTypeName(root)};
+    }
+    checkFormat(root);
+    DesignFile design;
+    for (const auto& [key, value] : root.items()) {
+        if (key == "input") {
+            readInput(value, design);
+        } else if (key == "equipment") {
+            design.equipment = readEquipment(value);
+        } else if (key != "format" && key != "version") {
+            throw FormatError{"未知的键" + inQuotes(key)};
+        }
+    }
+    return design;
+}
+
+// Line and column (counted in bytes, from 1) of a byte offset into the text.
+std::string positionText(std::string_view text, std::size_t byte) {
+    std::size_t line = 1;
+    std::size_t column = 1;
+    for (std::size_t i = 0; i < byte && i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return "第 " + std::to_string(line) + " 行第 " + std::to_string(column) + " 列";
+}
+
+// Parses JSON and finds the first key that repeats inside one object, which the JSON reader
+// would otherwise settle silently by keeping the last value.
+Json parseJson(std::string_view text) {
+    struct Level {
+        std::set<std::string> keys;
+        std::string path;
+    };
+    std::vector<Level> levels;
+    std::string lastKeyPath;
+    std::optional<std::string> duplicate;
+    const Json::parser_callback_t watch = [&](int, nlohmann::detail::parse_event_t event,
+                                              Json& parsed) {
+        using Event = nlohmann::detail::parse_event_t;
+        if (event == Event::object_start) {
+            levels.push_back({{}, lastKeyPath});
+        } else if (event == Event::object_end && !levels.empty()) {
+            levels.pop_back();
+        } else if (event == Event::key && !levels.empty()) {
+            const std::string key = parsed.get<std::string>();
+            const std::string& parent = levels.back().path;
+            lastKeyPath = parent.empty() ? key : parent + "." + key;
+            if (!levels.back().keys.insert(key).second && !duplicate) {
+                duplicate = lastKeyPath;
+            }
+        } else if (event == Event::array_start) {
+            lastKeyPath += "[]";
+        }
+        return true;
+    };
+    try {
+        Json root = Json::parse(text.begin(), text.end(), watch);
+        if (duplicate) {
+            throw FormatError{"键" + inQuotes(*duplicate) + "出现了不止一次"};
+        }
+        return root;
+    } catch (const Json::parse_error& error) {
+        throw FormatError{"不是合法的 JSON，" + positionText(text, error.byte - 1) + "处有误"};
+    } catch (const Json::exception&) {
+        throw FormatError{"不是合法的 JSON（数值超出范围）"};
+    }
+}
+
+void addText(OrderedJson& section, std::string_view key, const std::string& text) {
+    section[std::string(key)] = text;
+}
+
+}  // namespace
+
+std::string typedNumberText(double value) {
+    std::array<char, 32> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    if (error != std::errc{}) {
+        return "0";
+    }
+    return std::string(buffer.data(), end);
+}
+
+DesignFileResult parseDesignFile(std::string_view json, std::string_view fileName) {
+    try {
+        return {readDesign(parseJson(json)), {}};
+    } catch (const FormatError& error) {
+        return {std::nullopt, "设计文件 " + std::string(fileName) + "：" + error.problem};
+    }
+}
+
+DesignFileResult loadDesignFile(const std::filesystem::path& path) {
+    if (path == "-") {
+        const std::string text{std::istreambuf_iterator<char>(std::cin), {}};
+        return parseDesignFile(text, "（标准输入）");
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        std::error_code ignored;
+        const bool exists = std::filesystem::exists(path, ignored);
+        return {std::nullopt, "设计文件 " + path.string() + "：" +
+                                  (exists ? "无法打开（没有读取权限？）" : "文件不存在")};
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (file.bad()) {
+        return {std::nullopt, "设计文件 " + path.string() + "：读取失败"};
+    }
+    return parseDesignFile(text.str(), path.string());
+}
+
+std::string designFileText(const DesignFile& design) {
+    OrderedJson root;
+    root["format"] = formatName;
+    root["version"] = formatVersion;
+    OrderedJson input = OrderedJson::object();
+    for (const DesignKey& box : inputBoxKeys) {
+        addText(input, box.key, design.boxes[static_cast<std::size_t>(box.number)]);
+    }
+    for (const DesignKey& list : inputListKeys) {
+        if (const auto& text = design.lists[static_cast<std::size_t>(list.number)]) {
+            addText(input, list.key, *text);
+        }
+    }
+    addText(input, "carryingIdlerForm", design.carryingIdlerForm);
+    addText(input, "returnIdlerForm", design.returnIdlerForm);
+    if (design.ploughTrippers) {
+        addText(input, "ploughTrippers", *design.ploughTrippers);
+    }
+    root["input"] = std::move(input);
+    if (design.equipment) {
+        OrderedJson equipment = OrderedJson::object();
+        if (design.equipment->takeUpType) {
+            addText(equipment, "takeUpType", *design.equipment->takeUpType);
+        }
+        for (const DesignKey& box : equipmentBoxKeys) {
+            addText(equipment, box.key,
+                    design.equipment->boxes[static_cast<std::size_t>(box.number)]);
+        }
+        if (design.equipment->legHeight) {
+            addText(equipment, "legHeight", *design.equipment->legHeight);
+        }
+        root["equipment"] = std::move(equipment);
+    }
+    // Texts that are not UTF-8 cannot come from the windows; should one appear, it is written
+    // with replacement characters rather than failing the save.
+    return root.dump(2, ' ', false, OrderedJson::error_handler_t::replace) + "\n";
+}
+
+std::optional<std::string> saveDesignFile(const DesignFile& design,
+                                          const std::filesystem::path& path) {
+    const std::string text = designFileText(design);
+    // Write beside the target and rename over it, so a failed write never leaves a half file.
+    std::filesystem::path temporary = path;
+    temporary += ".tmp";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            return "无法写入 " + temporary.string();
+        }
+        file.write(text.data(), static_cast<std::streamsize>(text.size()));
+        file.close();
+        if (!file) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return "写入 " + temporary.string() + " 失败";
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return "无法替换 " + path.string();
+    }
+    return std::nullopt;
+}
+
+}  // namespace dtii

@@ -1,0 +1,192 @@
+// The design file: what is written reads back the same, JSON numbers stand for their text, and
+// every kind of bad file is refused with a message naming the file, the key and the problem.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/designfile.h"
+
+namespace dtii {
+namespace {
+
+DesignFile fullDesign() {
+    DesignFile design;
+    for (const DesignKey& box : inputBoxKeys) {
+        design.boxes[static_cast<std::size_t>(box.number)] = "1" + std::string(box.key);
+    }
+    design.boxes[3] = "800";
+    design.boxes[2] = " -5.5 ";  // blanks and signs are kept as typed
+    for (const DesignKey& list : inputListKeys) {
+        design.lists[static_cast<std::size_t>(list.number)] = "项目 " + std::string(list.key);
+    }
+    design.lists[4].reset();  // a list still showing its prompt
+    design.carryingIdlerForm = std::string(troughIdlerCaption);
+    design.returnIdlerForm = std::string(flatIdlerCaption);
+    design.ploughTrippers = "2";
+    EquipmentEntries equipment;
+    equipment.takeUpType = "垂直重锤拉紧";
+    equipment.boxes = {"", "800", "500", "1000", "800", ""};
+    equipment.legHeight = "1100";
+    design.equipment = equipment;
+    return design;
+}
+
+std::string fileHeader() {
+    return R"("format": "dtii-conveyor-design", "version": 1)";
+}
+
+TEST(DesignFile, WhatIsWrittenReadsBackTheSame) {
+    DesignFile sparse;
+    sparse.boxes[3] = "650";
+    DesignFile withoutAnswers = fullDesign();
+    withoutAnswers.ploughTrippers.reset();
+    withoutAnswers.equipment->legHeight.reset();
+    withoutAnswers.equipment->takeUpType.reset();
+    for (const DesignFile& design : {fullDesign(), sparse, withoutAnswers, DesignFile{}}) {
+        const std::string text = designFileText(design);
+        const DesignFileResult read = parseDesignFile(text, "round.json");
+        ASSERT_TRUE(read.design) << read.error << "\n" << text;
+        EXPECT_EQ(*read.design, design) << text;
+    }
+}
+
+TEST(DesignFile, AbsentKeysMeanEmptyBoxesPromptsAndNoEquipment) {
+    const DesignFileResult read = parseDesignFile("{" + fileHeader() + "}", "empty.json");
+    ASSERT_TRUE(read.design) << read.error;
+    EXPECT_EQ(*read.design, DesignFile{});
+    EXPECT_FALSE(read.design->ploughTrippers);
+    EXPECT_FALSE(read.design->equipment);
+}
+
+TEST(DesignFile, JsonNumbersStandForTheTextAPersonWouldType) {
+    struct Case {
+        std::string json;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"800", "800"},        {"1.2", "1.2"},
+        {"-5", "-5"},          {"3.0", "3"},
+        {"1e1", "10"},         {"0.1", "0.1"},
+        {"-0.25", "-0.25"},    {"1E30", "1e+30"},
+        {"1.5e-7", "1.5e-07"}, {"18446744073709551615", "18446744073709551615"},
+    };
+    for (const Case& c : cases) {
+        const std::string json = "{" + fileHeader() + R"(, "input": {"B": )" + c.json +
+                                 R"(, "covers": )" + c.json + R"(, "ploughTrippers": )" + c.json +
+                                 R"(}, "equipment": {"legHeight": )" + c.json + "}}";
+        const DesignFileResult read = parseDesignFile(json, "n.json");
+        ASSERT_TRUE(read.design) << read.error;
+        EXPECT_EQ(read.design->boxes[3], c.text) << c.json;
+        EXPECT_EQ(read.design->lists[8], c.text) << c.json;
+        EXPECT_EQ(read.design->ploughTrippers, c.text) << c.json;
+        EXPECT_EQ(read.design->equipment->legHeight, c.text) << c.json;
+    }
+}
+
+TEST(DesignFile, BadFilesAreRefusedNamingFileKeyAndProblem) {
+    struct Case {
+        std::string json;
+        std::string expected;  // part of the message after the file name
+    };
+    const std::string head = "{" + fileHeader() + ", ";
+    const Case cases[] = {
+        // malformed JSON, with the place it goes wrong
+        {"", "不是合法的 JSON，第 1 行第 1 列"},
+        {"{\n  \"format\": \n}", "不是合法的 JSON，第 3 行第 1 列"},
+        {head + R"("input": {"B": "800",}})", "不是合法的 JSON"},
+        {head + R"("input": {"B": 1e999}})", "不是合法的 JSON"},
+        {head + "\"input\": {\"B\": \"8\xff\"}}", "不是合法的 JSON"},
+        // the format and its version
+        {"[1, 2]", "顶层应为 JSON 对象，而不是数组"},
+        {R"({"version": 1})", "缺少键“format”"},
+        {R"({"format": "dtii-belt", "version": 1})", "键“format”的值应为“dtii-conveyor-design”"},
+        {R"({"format": 1, "version": 1})", "键“format”的值应为"},
+        {R"({"format": "dtii-conveyor-design"})", "缺少键“version”"},
+        {R"({"format": "dtii-conveyor-design", "version": 2})", "键“version”的值应为数字 1"},
+        {R"({"format": "dtii-conveyor-design", "version": "1"})", "键“version”的值应为数字 1"},
+        {R"({"format": "dtii-conveyor-design", "version": 1.5})", "键“version”的值应为数字 1"},
+        // unknown keys, at every level
+        {head + R"("inputs": {}})", "未知的键“inputs”"},
+        {head + R"("input": {"b": "800"}})", "未知的键“input.b”"},
+        {head + R"("equipment": {"d": "800"}})", "未知的键“equipment.d”"},
+        // values of the wrong JSON type
+        {head + R"("input": [1]})", "键“input”的值应为对象，而不是数组"},
+        {head + R"("equipment": "800"})", "键“equipment”的值应为对象，而不是文本"},
+        {head + R"("input": {"B": true}})", "键“input.B”的值应为文本或数字，而不是布尔值"},
+        {head + R"("input": {"V": null}})", "键“input.V”的值应为文本或数字，而不是null"},
+        {head + R"("input": {"beltType": ["st630"]}})",
+         "键“input.beltType”的值应为文本或数字，而不是数组"},
+        {head + R"("input": {"ploughTrippers": false}})",
+         "键“input.ploughTrippers”的值应为文本或数字"},
+        {head + R"("equipment": {"legHeight": {}}})",
+         "键“equipment.legHeight”的值应为文本或数字，而不是对象"},
+        {head + R"("equipment": {"takeUpType": null}})", "键“equipment.takeUpType”"},
+        // an idler form that is no button
+        {head + R"("input": {"carryingIdlerForm": "U形托辊"}})",
+         "键“input.carryingIdlerForm”的值应为"},
+        {head + R"("input": {"returnIdlerForm": 3}})", "键“input.returnIdlerForm”的值应为"},
+        // a key given twice would silently lose one of its values
+        {head + R"("input": {"B": "800", "V": "2", "B": "650"}})", "键“input.B”出现了不止一次"},
+        {R"({"format": "dtii-conveyor-design", "version": 1, "version": 1})",
+         "键“version”出现了不止一次"},
+    };
+    for (const Case& c : cases) {
+        const DesignFileResult read = parseDesignFile(c.json, "bad.json");
+        EXPECT_FALSE(read.design) << c.json;
+        EXPECT_EQ(read.error.rfind("设计文件 bad.json：", 0), 0u) << read.error;
+        EXPECT_NE(read.error.find(c.expected), std::string::npos)
+            << "message: " << read.error << "\nexpected: " << c.expected;
+    }
+}
+
+class DesignFileOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("dtii-designfile-" +
+                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::filesystem::path folder;
+};
+
+TEST_F(DesignFileOnDisk, SavedDesignLoadsBackAndReplacesTheOldFile) {
+    const std::filesystem::path path = folder / "设计.json";
+    DesignFile first;
+    first.boxes[3] = "500";
+    ASSERT_EQ(saveDesignFile(first, path), std::nullopt);
+    ASSERT_EQ(saveDesignFile(fullDesign(), path), std::nullopt);
+    const DesignFileResult read = loadDesignFile(path);
+    ASSERT_TRUE(read.design) << read.error;
+    EXPECT_EQ(*read.design, fullDesign());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator{}),
+              1);  // no temporary file left behind
+}
+
+TEST_F(DesignFileOnDisk, MissingFileAndUnwritableFolderAreReported) {
+    const std::filesystem::path missing = folder / "missing.json";
+    const DesignFileResult read = loadDesignFile(missing);
+    EXPECT_FALSE(read.design);
+    EXPECT_NE(read.error.find(missing.string()), std::string::npos) << read.error;
+    EXPECT_NE(read.error.find("文件不存在"), std::string::npos) << read.error;
+
+    const std::filesystem::path nowhere = folder / "no-such-folder" / "d.json";
+    EXPECT_NE(saveDesignFile(fullDesign(), nowhere), std::nullopt);
+    EXPECT_FALSE(std::filesystem::exists(nowhere));
+}
+
+TEST_F(DesignFileOnDisk, ErrorsNameTheFileTheyCameFrom) {
+    const std::filesystem::path path = folder / "broken.json";
+    std::ofstream(path) << R"({"format": "dtii-conveyor-design", "version": 1, "input": {"X": 1}})";
+    const DesignFileResult read = loadDesignFile(path);
+    EXPECT_EQ(read.error, "设计文件 " + path.string() + "：未知的键“input.X”");
+}
+
+}  // namespace
+}  // namespace dtii
