@@ -50,6 +50,8 @@ inline constexpr std::size_t slotCount = static_cast<std::size_t>(SlotId::skirtR
 struct Slot {
     std::optional<std::string> code;
     std::optional<double> unitWeight;  // [kg]
+
+    bool operator==(const Slot&) const = default;
 };
 
 struct EquipmentSelection {

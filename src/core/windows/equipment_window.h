@@ -9,6 +9,7 @@
 
 #include "core/design/conveyor_design.h"
 #include "core/dialogs.h"
+#include "core/equipment/equipment_selection.h"
 #include "core/windows/list_state.h"
 
 namespace dtii {
@@ -26,9 +27,9 @@ struct EquipmentWindowValues {
 };
 
 struct EquipmentWindow {
-    ListState takeUpList;                 // Combo1
-    std::array<std::string, 6> boxes;     // Text1 ... Text5 at [1] .. [5]; [0] unused
-    std::optional<int> focusBox;          // box to focus with its text selected after a stop
+    ListState takeUpList;              // Combo1
+    std::array<std::string, 6> boxes;  // Text1 ... Text5 at [1] .. [5]; [0] unused
+    std::optional<int> focusBox;       // box to focus with its text selected after a stop
 };
 
 // What happens when the window loads: the take-up list gets its prompt and four items.
@@ -38,10 +39,15 @@ enum class SelectionOutcome { completed, stopped };
 
 struct ConfirmResult {
     SelectionOutcome outcome = SelectionOutcome::stopped;
-    std::string reportText;  // the report, when completed
+    std::string reportText;        // the report, when completed
+    EquipmentSelection selection;  // what the width rules selected, when completed
 };
 
-// Command1 of the equipment-list window.
+// Fh, the drive-pulley load [kN] from the belt tensions T1 and T2 [N]: sum, times 1.1, over 1000.
+double drivePulleyLoad(double T1, double T2);
+
+// Command1 of the equipment-list window. A stop leaves the window's entries as typed and sets
+// focusBox when the width names a box to focus; nothing else of the run is kept.
 ConfirmResult confirmEquipment(EquipmentWindow& window, const ConveyorDesign& design,
                                EquipmentWindowValues& values, UserDialogs& dialogs);
 

@@ -1,0 +1,67 @@
+// UTF-8 to GBK through iconv; the one place a build without iconv would replace.
+#include "core/report/gbk_encoding.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace dtii {
+
+namespace {
+
+// Length of the UTF-8 sequence that starts with this byte (1 for a stray byte).
+std::size_t sequenceLength(unsigned char lead) {
+    if (lead >= 0xF0) {
+        return 4;
+    }
+    if (lead >= 0xE0) {
+        return 3;
+    }
+    if (lead >= 0xC0) {
+        return 2;
+    }
+    return 1;
+}
+
+class IconvHandle {
+public:
+    IconvHandle() : handle_(iconv_open("GBK", "UTF-8")) {}
+    ~IconvHandle() {
+        if (valid()) {
+            iconv_close(handle_);
+        }
+    }
+    IconvHandle(const IconvHandle&) = delete;
+    IconvHandle& operator=(const IconvHandle&) = delete;
+    bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return handle_; }
+
+private:
+    iconv_t handle_;
+};
+
+}  // namespace
+
+std::variant<std::string, UnencodableCharacter> encodeGbk(std::string_view utf8) {
+    IconvHandle converter;
+    if (!converter.valid()) {
+        return UnencodableCharacter{};
+    }
+    // GBK never needs more bytes than UTF-8 for the same text.
+    std::vector<char> output(utf8.size() + 1);
+    std::vector<char> input(utf8.begin(), utf8.end());
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char* out = output.data();
+    std::size_t outLeft = output.size();
+    if (iconv(converter.get(), &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
+        const std::size_t at = input.size() - inLeft;
+        const std::size_t length =
+            errno == EILSEQ ? sequenceLength(static_cast<unsigned char>(input[at])) : inLeft;
+        return UnencodableCharacter{std::string(utf8.substr(at, length))};
+    }
+    return std::string(output.data(), output.size() - outLeft);
+}
+
+}  // namespace dtii

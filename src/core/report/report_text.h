@@ -1,0 +1,17 @@
+// The report: initial conditions, calculation results, equipment list and structure list laid
+// out as one text with CR LF line breaks and no break after the last line.
+#pragma once
+
+#include <string>
+
+#include "core/design/conveyor_design.h"
+#include "core/equipment/equipment_selection.h"
+
+namespace dtii {
+
+// Length of the head chute [mm]: base - deduction / 2, unset constants counting as 0.
+double headChuteLength(const EquipmentSelection& selection);
+
+std::string buildReport(const ConveyorDesign& design, const EquipmentSelection& selection);
+
+}  // namespace dtii
