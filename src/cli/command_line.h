@@ -1,0 +1,28 @@
+// The dtii-calc command: reads the arguments, runs the design through the window handlers and
+// writes the text the windows would show.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace dtii {
+
+enum class ExitStatus : int {
+    produced = 0,  // the text was written to standard output
+    stopped = 1,   // a check of the program stopped the command; its message is on standard error
+    usage = 2,     // bad arguments, or a design file that cannot be read or is malformed
+};
+
+// Runs dtii-calc with the arguments that follow the program name. `out` receives the text (write
+// it unchanged: CR LF line breaks, no line break at the end); `err` receives one line per message
+// box, input box or error.
+ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
+                          std::ostream& err);
+
+// The texts of `dtii-calc --help` and `dtii-calc lists` (line feeds: they are the command's own
+// texts for a terminal, not texts of the windows).
+std::string helpText();
+std::string listsText();
+
+}  // namespace dtii

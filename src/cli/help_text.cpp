@@ -1,0 +1,67 @@
+// The text of dtii-calc --help: the commands, the output and the design file in brief.
+#include <string>
+
+#include "cli/command_line.h"
+#include "core/designfile.h"
+
+namespace dtii {
+namespace {
+
+template <std::size_t N>
+std::string keyNames(const std::array<DesignKey, N>& keys) {
+    std::string names;
+    for (const DesignKey& key : keys) {
+        names += (names.empty() ? "" : " ") + std::string(key.key);
+    }
+    return names;
+}
+
+}  // namespace
+
+std::string helpText() {
+    std::string text = R"(dtii-calc：带式输送机设计计算的命令行，与窗口程序使用同一套计算
+
+用法：
+  dtii-calc calc 设计文件
+      计算并输出张力及电机功率计算结果（与结果窗口相同的十四行）。
+  dtii-calc report [--append 报告文件] 设计文件
+      计算、按 equipment 一节选取设备，输出计算结果及设备清单；
+      --append 同时把这份清单追加到报告文件（与报告窗口的存盘相同：GBK 编码，带引号）。
+  dtii-calc lists
+      列出设计文件中各列表可以填写的项目文字。
+  dtii-calc --help
+      显示本说明。
+设计文件为 - 时从标准输入读取。
+
+输出：标准输出只有窗口会显示的文字（行间为 CR LF，末行之后不换行）。
+每个消息框在标准错误上占一行“[标题] 文字”，输入框为“[输入框] 提示 -> 回答”；
+窗口里“是否生成设备清单”“是否存盘”这类询问由命令自己回答“确定”，不输出。
+退出状态：0 已输出结果；1 程序的检查中止了命令（提示在标准错误上）；
+2 命令用法错误，或设计文件无法读取、格式不对。
+
+设计文件（UTF-8 编码的 JSON）：
+  {"format": "dtii-conveyor-design", "version": 1, "input": {...}, "equipment": {...}}
+每个值是在输入框中键入的文字，或在列表中选取的项目文字；写成 JSON 数字也可以，
+含义与其文字相同。缺少的键表示输入框为空、列表未选择。未知的键、类型不对的值
+都会被拒绝，不做任何计算。
+  input 的输入框：)";
+    text += keyNames(inputBoxKeys);
+    text += R"(
+  input 的列表：)";
+    text += keyNames(inputListKeys);
+    text += R"(
+  托辊形式 carryingIdlerForm、returnIdlerForm：")";
+    text += std::string(troughIdlerCaption) + "\"、\"" + std::string(vIdlerCaption) + "\"、\"" +
+            std::string(flatIdlerCaption);
+    text += R"(" 或 ""（不选）。
+  ploughTrippers：有此键表示勾选了犁式卸料器，其值为卸料器个数。
+  equipment 一节：takeUpType )";
+    text += keyNames(equipmentBoxKeys);
+    text += R"(；
+      legHeight 为支腿高度输入框的回答（缺少时按取消处理）。
+例子见 examples/ 目录，例如 dtii-calc report examples/belt800-trough.json。
+)";
+    return text;
+}
+
+}  // namespace dtii

@@ -1,0 +1,124 @@
+// The text of dtii-calc lists: every list's item texts, so a design file can be written without
+// the windows. The roller lists are shown as the idler-form buttons fill them for each width.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "cli/command_line.h"
+#include "core/designfile.h"
+#include "core/windows/equipment_window.h"
+#include "core/windows/input_window.h"
+
+namespace dtii {
+namespace {
+
+// The belt widths for which the idler-form buttons fill the roller lists [mm].
+constexpr std::array<std::string_view, 10> idlerWidths{"500",  "650",  "800",  "1000", "1200",
+                                                       "1400", "1600", "1800", "2000", "2200"};
+
+// An idler-form button and the design-file keys of the two lists it fills.
+struct IdlerFill {
+    int option;
+    std::string_view caption;
+    int diameterList;
+    int bearingList;
+};
+
+constexpr std::array<IdlerFill, 6> idlerFills{{
+    {1, troughIdlerCaption, 6, 4},
+    {2, vIdlerCaption, 6, 4},
+    {3, flatIdlerCaption, 6, 4},
+    {6, troughIdlerCaption, 7, 5},
+    {5, vIdlerCaption, 7, 5},
+    {4, flatIdlerCaption, 7, 5},
+}};
+
+// Choosing an idler form for a listed width shows nothing; anything shown is dropped.
+class SilentDialogs : public UserDialogs {
+public:
+    void showMessage(std::string_view, std::string_view, MessageIcon) override {}
+    std::string askText(std::string_view, std::string_view, std::string_view) override {
+        return {};
+    }
+    bool askOkCancel(std::string_view, std::string_view) override { return true; }
+};
+
+std::string_view listKey(int number) {
+    for (const DesignKey& key : inputListKeys) {
+        if (key.number == number) {
+            return key.key;
+        }
+    }
+    return {};
+}
+
+std::string quotedItem(std::string_view item) {
+    return "\"" + std::string(item) + "\"";
+}
+
+// The items that carry a value: the bare "D=" and empty items only hold a place.
+std::string valueItems(const ListState& list) {
+    std::string items;
+    for (const std::string& item : list.items) {
+        if (!item.empty() && item != "D=") {
+            items += (items.empty() ? "" : " ") + quotedItem(item);
+        }
+    }
+    return items.empty() ? "（无可选项）" : items;
+}
+
+void addList(std::string& text, std::string_view key, const ListState& list) {
+    text += std::string(key) + "（未选时显示：" + list.text + "）\n";
+    for (const std::string& item : list.items) {
+        text += "  " + quotedItem(item) + "\n";
+    }
+}
+
+void addRollerLists(std::string& text, std::string_view side, int firstFill) {
+    const IdlerFill& first = idlerFills[static_cast<std::size_t>(firstFill)];
+    text += "input." + std::string(listKey(first.diameterList)) + " / input." +
+            std::string(listKey(first.bearingList)) + "（按带宽 B 与 " + std::string(side) +
+            " 而定）\n";
+    for (const std::string_view width : idlerWidths) {
+        for (int fill = firstFill; fill < firstFill + 3; ++fill) {
+            const IdlerFill& idler = idlerFills[static_cast<std::size_t>(fill)];
+            InputWindow window;
+            ConveyorDesign record;
+            SilentDialogs dialogs;
+            loadInputWindow(window, record);
+            window.boxes[3] = width;
+            beltWidthLostFocus(window, record, dialogs);
+            chooseIdlerForm(window, record, dialogs, idler.option);
+            text += "  B=" + std::string(width) + " " + std::string(idler.caption) + "：" +
+                    valueItems(window.lists[static_cast<std::size_t>(idler.diameterList)]) + " / " +
+                    valueItems(window.lists[static_cast<std::size_t>(idler.bearingList)]) + "\n";
+        }
+    }
+}
+
+}  // namespace
+
+std::string listsText() {
+    InputWindow window;
+    ConveyorDesign record;
+    loadInputWindow(window, record);
+    std::string text;
+    for (const DesignKey& key : inputListKeys) {
+        const ListState& list = window.lists[static_cast<std::size_t>(key.number)];
+        if (!list.items.empty()) {
+            addList(text, "input." + std::string(key.key), list);
+        }
+    }
+    text += "input.carryingIdlerForm, input.returnIdlerForm\n";
+    for (const std::string_view caption : {troughIdlerCaption, vIdlerCaption, flatIdlerCaption}) {
+        text += "  " + quotedItem(caption) + "\n";
+    }
+    addRollerLists(text, "carryingIdlerForm", 0);
+    addRollerLists(text, "returnIdlerForm", 3);
+    EquipmentWindow equipment;
+    loadEquipmentWindow(equipment);
+    addList(text, "equipment.takeUpType", equipment.takeUpList);
+    return text;
+}
+
+}  // namespace dtii

@@ -1,0 +1,383 @@
+// dtii-calc as a whole process: the exact bytes on standard output, the box lines on standard
+// error and the exit status, for the example designs, bad arguments and bad design files.
+#include <gtest/gtest.h>
+#include <iconv.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/dialogs.h"
+
+namespace dtii {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The listing and report the complete 800 mm example must give.
+const std::vector<std::string> troughListing = {
+    "1.圆周驱动力Fu= 9208.972N",
+    "2.起动时的圆周驱动力FA= 13813.46N",
+    "3.传动滚筒圆周驱动功率Pa= 18.41794kw",
+    "4.驱动电机所需功率Pm= 21.66817kw",
+    "5.T1= 20109.99N",
+    "6.T2= 4180.456N",
+    "7.T3= 11341.37N",
+    "8.T4= 11795.02N",
+    "9.承载面阻力Fw： 8314.965N",
+    "10.回程面阻力Fk： 894.0067N",
+    "11.承载分支托辊旋转部分质量qRO： 8.825kg/m",
+    "12.回程分支托辊旋转部分质量qRU： 2.913333kg/m",
+    "13.每米物料质量qG： 69.44444kg/m",
+    "14.每米输送带质量qB： 10.712kg/m",
+};
+const std::vector<std::string> troughReport = {
+    "一.初始条件",
+    "  1.输送带宽度B= 800mm",
+    "  2.输送速度V= 2m/s",
+    "  3.物料密度r= 1000kg/m^3",
+    "  4.输送能力Q= 500t/h",
+    "  5.输送机水平投影长度Lh= 100m",
+    "  6.物料提升高度H= 5m",
+    "",
+    "二.计算结果列表",
+    "  1.圆周驱动力Fu= 9208.972N",
+    "  2.传动滚筒圆周驱动功率Pa= 18.41794kw",
+    "  3.驱动电机所需功率Pm= 21.66817kw",
+    "  4.T1= 20109.99N",
+    "  5.T2= 4180.456N",
+    "  6.T3= 11341.37N",
+    "  7.T4= 11795.02N",
+    "8.承载面阻力Fw： 8314.965N",
+    "9.回程面阻力Fk： 894.0067N",
+    "",
+    "三.设备列表（名称/型号/单重(kg)）",
+    "  1.传动滚筒         DTⅡ03A6103Y/Z      782",
+    "  2.过渡托辊10度     DTⅡ03C0422         25.9",
+    "  3.过渡托辊20度     DTⅡ03C0522         26",
+    "  4.过渡托辊30度     DTⅡ03C0622         26.1",
+    "  5.缓冲托辊         DTⅡ03C0722         35.3",
+    "  6.上托辊           DTⅡ03C0322         26.1",
+    "  7.上调心托辊       DTⅡ03C      0",
+    "  8.尾部改向滚筒     DTⅡ03B      0",
+    "  9.下托辊           DTⅡ03C      0",
+    "  10.下调心托辊      DTⅡ03C      0",
+    "  11.头部清扫器      DTⅡ03E1      64.8",
+    "  12.空段清扫器      DTⅡ03E2      22.3",
+    "  13.拉紧装置        DTⅡ03D      0",
+    "  14.增面轮          DTⅡ03B      0",
+    "",
+    "四.结构件清单",
+    "  1.头部支架                              DTⅡ03J01         0",
+    "  2.头部漏斗L= 757.5                        DTⅡ03J22262      1043",
+    "  3.中间架L6000                           DTⅡ03J07121      121.7",
+    "  4.中间架L3000~6000                      DTⅡ03J07101      0",
+    "  5.凸弧段中间架L6000                     DTⅡ03J07122      121.7",
+    "  6.凸弧段中间架L3000~6000                DTⅡ03J07102      0",
+    "  7.凹弧段中间架（R80000）L6000           DTⅡ03J07123      121.7",
+    "  8.凹弧段中间架（R120000）L6000          DTⅡ03J07124      121.7",
+    "  9.凹弧段中间架（R80000）L3000~6000      DTⅡ03J07103      0",
+    "  10.凹弧段中间架（R120000）L3000~6000    DTⅡ03J07104      0",
+    "  11.落料段中间架                         DTⅡ03J07105      0",
+    "  12.支腿Ⅰ                               DTⅡ03J081301      17.36",
+    "  13.支腿Ⅱ                               DTⅡ03J081302      24.96",
+    "  14.拉紧装置架                           DTⅡ",
+    "  16.导料槽前段                           DTⅡ03J21111      137.7",
+    "  17.导料槽中段                           DTⅡ03J21121      133.5",
+    "  18.导料槽后段                           DTⅡ03J21131      151.9",
+};
+
+const std::string legPrompt108 =
+    "支腿底端距输送带支承面的高度有以下值可供选择：1000、1000~1200、1200、1225~"
+    "1525，请输入具体值：";
+const std::string legPrompt89 =
+    "支腿底端距输送带支承面的高度有以下值可供选择：1000、1000~1200、1200、1200~"
+    "1500，请输入具体值：";
+const std::string titleCaption = "[" + std::string(programTitle) + "] ";
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text += (i == 0 ? "" : "\r\n") + lines[i];
+    }
+    return text;
+}
+
+std::string readFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+std::string example(const std::string& name) {
+    return std::string(DTII_EXAMPLES_DIR) + "/" + name;
+}
+
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class DtiiCalc : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::temp_directory_path() /
+                 ("dtii-calc-" + std::string(info->test_suite_name()) + "-" + info->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // Runs the real program with the given (already quoted) arguments and standard input.
+    ProgramRun run(const std::string& arguments, const std::string& input = {}) const {
+        std::ofstream(folder / "stdin", std::ios::binary) << input;
+        const std::string command = shellQuoted(DTII_CALC_PROGRAM) + " " + arguments + " <" +
+                                    shellQuoted((folder / "stdin").string()) + " >" +
+                                    shellQuoted((folder / "stdout").string()) + " 2>" +
+                                    shellQuoted((folder / "stderr").string());
+        const int raw = std::system(command.c_str());
+        ProgramRun result;
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        result.out = readFile(folder / "stdout");
+        result.err = readFile(folder / "stderr");
+        return result;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(DtiiCalc, CalcPrintsTheListingOfTheCompleteExampleByteForByte) {
+    const ProgramRun result = run("calc " + shellQuoted(example("belt800-trough.json")));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, joined(troughListing));
+}
+
+TEST_F(DtiiCalc, ReportPrintsTheWholeReportAndAnswersTheLegHeightFromTheFile) {
+    const ProgramRun result = run("report " + shellQuoted(example("belt800-trough.json")));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "[输入框] " + legPrompt108 + " -> 1100\n");
+    EXPECT_EQ(result.out, joined(troughReport));
+}
+
+TEST_F(DtiiCalc, ReadsTheDesignFromStandardInput) {
+    const ProgramRun result = run("calc -", readFile(example("belt800-trough.json")));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, joined(troughListing));
+}
+
+// Every example runs the whole road; the lines that show what each one is there to exercise.
+TEST_F(DtiiCalc, EveryExampleGivesAReportWithTheLinesItExercises) {
+    struct Case {
+        std::string file;
+        std::string err;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"belt800-trough.json",
+         "[输入框] " + legPrompt108 + " -> 1100\n",
+         {"  2.头部漏斗L= 757.5                        DTⅡ03J22262      1043"}},
+        {"belt800-rollers89.json",
+         "[输入框] " + legPrompt89 + " -> 1300\n",
+         {"  1.传动滚筒         DTⅡ03A5103Y/Z      521",
+          "  6.上托辊           DTⅡ03C0111         21.5",
+          "  2.头部漏斗L= 592                        DTⅡ03J22251      913",
+          "  12.支腿Ⅰ                               DTⅡ03J081401      19.335",
+          "  13.支腿Ⅱ                               DTⅡ03J081402      26.935",
+          "  16.导料槽前段                           DTⅡ03J21111      137.4"}},
+        {"belt800-steelcord.json",
+         "[输入框] " + legPrompt108 + " -> 1200\n",
+         {"  1.传动滚筒         DTⅡ03A6143Y/Z      1095",
+          "  6.上托辊           DTⅡ03C0222         27.3",
+          "  5.缓冲托辊         DTⅡ03C0822         36.4",
+          "  3.中间架L6000                           DTⅡ03J07111      121.7",
+          "  12.支腿Ⅰ                               DTⅡ03J081221      18.2",
+          "  2.头部漏斗L= 757.5                        DTⅡ03J22262      1043"}},
+        {"belt800-downhill.json",
+         "[输入框] " + legPrompt108 + " -> 1000\n",
+         {"  1.圆周驱动力Fu=-15466.71N", "  6.物料提升高度H=-40m",
+          "  1.传动滚筒         DTⅡ03A4103Y/Z      453",
+          "  2.头部漏斗L= 598                        DTⅡ03J22241      805",
+          "  12.支腿Ⅰ                               DTⅡ03J081121      15.9"}},
+        {"belt800-vform.json",
+         "[输入框] 请输入卸料器的个数： -> 2\n[输入框] " + legPrompt108 + " -> 1225\n" +
+             titleCaption + "您输入的数值不合法！\n",
+         {"  1.圆周驱动力Fu= 11214.09N", "  6.上托辊           DTⅡ03C2622         27.8",
+          "  5.缓冲托辊         DTⅡ03C         0",
+          "  12.支腿Ⅰ                               DTⅡ03J08      0",
+          "  13.支腿Ⅱ                               DTⅡ03J08      0"}},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun result = run("report " + shellQuoted(example(c.file)));
+        EXPECT_EQ(result.status, 0) << c.file << "\n" << result.err;
+        EXPECT_EQ(result.err, c.err) << c.file;
+        EXPECT_EQ(result.out.rfind("一.初始条件\r\n", 0), 0u) << c.file;
+        EXPECT_NE(result.out.substr(result.out.size() - 2), "\r\n") << c.file;
+        for (const std::string& line : c.lines) {
+            EXPECT_NE(("\r\n" + result.out + "\r\n").find("\r\n" + line + "\r\n"),
+                      std::string::npos)
+                << c.file << ": " << line;
+        }
+    }
+}
+
+// The GBK bytes of the report file, read back as UTF-8.
+std::string fromGbk(const std::string& bytes) {
+    iconv_t converter = iconv_open("UTF-8", "GBK");
+    std::string in = bytes;
+    std::string out(bytes.size() * 2 + 16, '\0');
+    char* inPointer = in.data();
+    char* outPointer = out.data();
+    std::size_t inLeft = in.size();
+    std::size_t outLeft = out.size();
+    const std::size_t converted = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft);
+    iconv_close(converter);
+    EXPECT_NE(converted, static_cast<std::size_t>(-1));
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+TEST_F(DtiiCalc, AppendAddsOneQuotedGbkRecordPerRunAndSaysWhere) {
+    const fs::path reportFile = folder / "报告.txt";
+    const std::string arguments = "report --append " + shellQuoted(reportFile.string()) + " " +
+                                  shellQuoted(example("belt800-trough.json"));
+    for (int runs = 1; runs <= 2; ++runs) {
+        const ProgramRun result = run(arguments);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, joined(troughReport));
+        EXPECT_EQ(result.err, "[输入框] " + legPrompt108 + " -> 1100\n" + titleCaption +
+                                  "计算结果和设备清单已经保存在如下路径： " + reportFile.string() +
+                                  "\n");
+        const std::string record = "\"" + joined(troughReport) + "\"\r\n";
+        std::string expected;
+        for (int i = 0; i < runs; ++i) {
+            expected += record;
+        }
+        const std::string bytes = readFile(reportFile);
+        EXPECT_EQ(bytes.find("\xE2\x85\xA1"), std::string::npos) << "not UTF-8 on disk";
+        EXPECT_EQ(fromGbk(bytes), expected);
+    }
+}
+
+TEST_F(DtiiCalc, AppendThatCannotBeWrittenStopsAfterPrintingTheReport) {
+    const fs::path reportFile = folder / "no-such-folder" / "report.txt";
+    const ProgramRun result = run("report --append " + shellQuoted(reportFile.string()) + " " +
+                                  shellQuoted(example("belt800-trough.json")));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, joined(troughReport));
+    EXPECT_NE(result.err.find("\n["), std::string::npos) << "a message after the leg-height line";
+    EXPECT_EQ(result.err.find("计算结果和设备清单已经保存在如下路径："), std::string::npos)
+        << result.err;
+    EXPECT_FALSE(fs::exists(reportFile));
+}
+
+TEST_F(DtiiCalc, ChecksThatStopTheCommandExitWithOneAndTheirMessage) {
+    struct Case {
+        std::string name;
+        std::string command;
+        std::string design;  // the complete example with one change
+        std::string err;
+    };
+    const std::string example800 = readFile(example("belt800-trough.json"));
+    const auto withoutEquipment = [&] {
+        const std::size_t at = example800.find(",\n  \"equipment\"");
+        EXPECT_NE(at, std::string::npos);
+        return example800.substr(0, at) + "\n}\n";
+    };
+    const auto changed = [&](const std::string& from, const std::string& to) {
+        std::string text = example800;
+        const std::size_t at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return text.replace(at, from.size(), to);
+    };
+    const Case cases[] = {
+        {"an empty box", "calc", changed(R"("L": "100")", R"("L": "")"),
+         titleCaption + "请检查您是否已经完整地输入了各项数据！\n"},
+        {"an empty box, report", "report", changed(R"("L": "100")", R"("L": "")"),
+         titleCaption + "请检查您是否已经完整地输入了各项数据！\n"},
+        {"a drive-pulley diameter the width does not offer", "report",
+         changed(R"("D": "800")", R"("D": "1000")"),
+         "[消息框] 您输入的传动滚筒直径不合适，推荐选用直径：500,630,800。请重新输入！\n"},
+        {"no equipment section", "report", withoutEquipment(),
+         titleCaption + "请检查您是否已经完整地输入了各项数据！\n"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun result = run(c.command + " -", c.design);
+        EXPECT_EQ(result.status, 1) << c.name << "\n" << result.err;
+        EXPECT_EQ(result.out, "") << c.name;
+        EXPECT_EQ(result.err, c.err) << c.name;
+    }
+}
+
+TEST_F(DtiiCalc, UsageErrorsAndBadFilesExitWithTwoAndOneLine) {
+    struct Case {
+        std::string arguments;
+        std::string input;
+        std::string expected;  // part of the one error line
+    };
+    const Case cases[] = {
+        {"", "", "缺少命令"},
+        {"compute x.json", "", "未知的命令“compute”"},
+        {"calc", "", "缺少设计文件"},
+        {"calc a.json b.json", "", "只能给一个设计文件"},
+        {"calc --append out.txt a.json", "", "未知的选项“--append”"},
+        {"report --append", "", "--append 后面缺少"},
+        {"report --append a.txt --append b.txt x.json", "", "--append 只能给一次"},
+        {"report --fast x.json", "", "未知的选项“--fast”"},
+        {"lists extra", "", "lists 不带参数"},
+        {"calc " + shellQuoted("no-such-design.json"), "", "no-such-design.json：文件不存在"},
+        {"calc -", "{\"format\": ", "设计文件 （标准输入）：不是合法的 JSON"},
+        {"report -", R"({"format": "dtii-conveyor-design", "version": 1, "input": {"B": true}})",
+         "键“input.B”的值应为文本或数字"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun result = run(c.arguments, c.input);
+        EXPECT_EQ(result.status, 2) << c.arguments;
+        EXPECT_EQ(result.out, "") << c.arguments;
+        EXPECT_NE(result.err.find(c.expected), std::string::npos) << c.arguments << "\n"
+                                                                  << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+}
+
+TEST_F(DtiiCalc, HelpAndListsTellHowToWriteADesignFile) {
+    const ProgramRun help = run("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    for (const char* part :
+         {"calc", "report", "--append", "lists", "dtii-conveyor-design", "carryingTiltAngle",
+          "returnBearing", "ploughTrippers", "legHeight", "hT"}) {
+        EXPECT_NE(help.out.find(part), std::string::npos) << part;
+    }
+
+    const ProgramRun lists = run("lists");
+    EXPECT_EQ(lists.status, 0);
+    EXPECT_EQ(lists.err, "");
+    // The lists come from the window's own load and idler-form handlers.
+    for (const char* part :
+         {"input.beltType", "\n  \"尼龙帆布NN-200\"\n", "\n  \"st5000\"\n", "\n  \"4.5+1.5\"\n",
+          "B=800 槽形托辊：\"D=89\" \"D=108\" / \"4G204\" \"4G205\"\n",
+          "B=800 平行托辊：\"D=89\" \"D=108\" / \"4G205\" \"4G305\"\n",
+          "B=800 平行托辊：\"D=89\" \"D=108\" / \"4G204\" \"4G205\" \"4G305\"\n",
+          "equipment.takeUpType", "\n  \"绞车拉紧\"\n"}) {
+        EXPECT_NE(lists.out.find(part), std::string::npos) << part;
+    }
+}
+
+}  // namespace
+}  // namespace dtii
