@@ -31,6 +31,8 @@ struct SharedDesign {
     double a0 = 0;                          // carrying idler spacing [m]
     double Fw = 0;                          // carrying-strand resistance [N]
     double Fk = 0;                          // return-strand resistance [N]
+
+    bool operator==(const SharedDesign&) const = default;
 };
 
 // Owned by the input window and the drive calculation that runs from it.
@@ -57,6 +59,8 @@ struct InputDesign {
     double qG = 0, qB = 0, qRO = 0, qRU = 0;  // masses per metre [kg/m]
     double carryingRollerMass = 0;            // rotating mass of one roller [kg]
     double returnRollerMass = 0;              // [kg]
+
+    bool operator==(const InputDesign&) const = default;
 };
 
 // Working values of the drive calculation, kept beside the record.
@@ -79,12 +83,16 @@ struct DriveWorkingValues {
     double noSlipTension = 0;               // [N]
     double returnSagTension = 0;            // [N]
     double carryingSagTension = 0;          // [N]
+
+    bool operator==(const DriveWorkingValues&) const = default;
 };
 
 struct ConveyorDesign {
     SharedDesign shared;
     InputDesign input;
     DriveWorkingValues working;
+
+    bool operator==(const ConveyorDesign&) const = default;
 };
 
 }  // namespace dtii
