@@ -13,6 +13,13 @@ namespace {
 // Add a width here with one line once its tables exist.
 constexpr std::array widths{
     WidthEntry{800, "03", &width800Rules},
+    WidthEntry{1200, "05", &width1200Rules},
+    WidthEntry{1400, "06", &width1400Rules},
+    WidthEntry{1600, "07", &width1600To2400Rules},
+    WidthEntry{1800, "08", &width1600To2400Rules},
+    WidthEntry{2000, "09", &width1600To2400Rules},
+    WidthEntry{2200, "10", &width1600To2400Rules},
+    WidthEntry{2400, "11", &width1600To2400Rules},
 };
 
 }  // namespace

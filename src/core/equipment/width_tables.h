@@ -7,5 +7,8 @@
 namespace dtii {
 
 extern const WidthRules width800Rules;
+extern const WidthRules width1200Rules;
+extern const WidthRules width1400Rules;
+extern const WidthRules width1600To2400Rules;  // 1600, 1800, 2000, 2200 and 2400 mm
 
 }  // namespace dtii
