@@ -10,9 +10,13 @@ namespace dtii {
 
 namespace {
 
-// Add a width here with one line once its tables exist.
+// Add a width here with one line once its tables exist (one row per line, as printed).
+// clang-format off
 constexpr std::array widths{
+    WidthEntry{500, "01", &width500Rules},
+    WidthEntry{650, "02", &width650Rules},
     WidthEntry{800, "03", &width800Rules},
+    WidthEntry{1000, "04", &width1000Rules},
     WidthEntry{1200, "05", &width1200Rules},
     WidthEntry{1400, "06", &width1400Rules},
     WidthEntry{1600, "07", &width1600To2400Rules},
@@ -21,6 +25,7 @@ constexpr std::array widths{
     WidthEntry{2200, "10", &width1600To2400Rules},
     WidthEntry{2400, "11", &width1600To2400Rules},
 };
+// clang-format on
 
 }  // namespace
 
