@@ -35,4 +35,8 @@ const WidthEntry* findWidth(std::int16_t B) {
     return entry == widths.end() ? nullptr : &*entry;
 }
 
+std::span<const WidthEntry> widthEntries() {
+    return widths;
+}
+
 }  // namespace dtii

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "core/equipment/width_rules.h"
@@ -16,5 +17,8 @@ struct WidthEntry {
 
 // The entry of belt width B, or nothing for a width without tables.
 const WidthEntry* findWidth(std::int16_t B);
+
+// Every width with tables, in the order of the dispatch table.
+std::span<const WidthEntry> widthEntries();
 
 }  // namespace dtii
