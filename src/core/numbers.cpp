@@ -2,6 +2,7 @@
 // conversion goes through std::from_chars / std::to_chars, so the process locale never matters.
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -106,85 +107,99 @@ double readCleanNumber(std::string_view text) {
 // The decimal digits of a magnitude rounded to a number of significant digits, and the decimal
 // exponent of the first digit.
 struct RoundedDigits {
-    std::string digits;  // without point, leading digit non-zero, trailing zeros kept
+    std::array<char, 24> digits{};  // without point, leading digit non-zero, trailing zeros kept
+    int count = 0;
     int exponent = 0;
 };
 
 RoundedDigits scientificDigits(double magnitude, int significantDigits) {
-    std::array<char, 64> buffer{};
+    std::array<char, 48> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                       std::chars_format::scientific, significantDigits - 1);
-    const std::string_view text(buffer.data(),
-                                static_cast<std::size_t>(result.ptr - buffer.data()));
-    const std::size_t ePos = text.find('e');
     RoundedDigits rounded;
-    for (const char c : text.substr(0, ePos)) {
-        if (c != '.') {
-            rounded.digits += c;
+    const char* c = buffer.data();
+    for (; *c != 'e'; ++c) {
+        if (*c != '.') {
+            rounded.digits[static_cast<std::size_t>(rounded.count++)] = *c;
         }
     }
+    ++c;  // 'e'
+    const bool negative = *c == '-';
+    ++c;  // sign
     int exponent = 0;
-    const std::string_view exponentText = text.substr(ePos + 1);
-    const char* first = exponentText.data();
-    if (*first == '+') {
-        ++first;
-    }
-    std::from_chars(first, exponentText.data() + exponentText.size(), exponent);
-    rounded.exponent = exponent;
+    std::from_chars(c, result.ptr, exponent);
+    rounded.exponent = negative ? -exponent : exponent;
     return rounded;
 }
 
-// True when the exact binary value lies exactly halfway between two numbers of
-// `significantDigits` digits: its exact decimal expansion has significantDigits + 1 digits and
-// ends in 5. to_chars rounds such ties to even; this program rounds them away from zero.
-bool isExactTie(double magnitude, int significantDigits, int leadingExponent) {
-    if (magnitude >= 0x1p64) {
-        return false;  // such a tie would need more mantissa bits than a double has
-    }
-    if (magnitude == std::floor(magnitude)) {
-        auto whole = static_cast<std::uint64_t>(magnitude);
-        int digitCount = 0;
-        for (std::uint64_t rest = whole; rest != 0; rest /= 10) {
-            ++digitCount;
-        }
-        if (digitCount <= significantDigits) {
-            return false;
-        }
-        std::uint64_t unit = 1;
-        for (int i = 0; i < digitCount - significantDigits - 1; ++i) {
-            unit *= 10;
-        }
-        return whole % (unit * 10) == 5 * unit;
-    }
-    // A non-whole binary value m * 2^k (m odd, k < 0) has exactly -k digits after the point, the
-    // last of them a 5.
+// Number of significant digits of the exact decimal expansion of a non-whole binary value whose
+// first digit has decimal exponent `leadingExponent`: m * 2^k (m odd, k < 0) has exactly -k digits
+// after the point, the last of them a 5.
+int exactDigitCount(double magnitude, int leadingExponent) {
     int binaryExponent = 0;
     const double fraction = std::frexp(magnitude, &binaryExponent);
     const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
     const int lowestBit = binaryExponent - 64 + std::countr_zero(mantissa);
-    const int exactDigits = leadingExponent - lowestBit + 1;
-    return exactDigits == significantDigits + 1;
+    return leadingExponent - lowestBit + 1;
+}
+
+// True when a whole value lies exactly halfway between two numbers of `significantDigits` digits.
+bool isWholeTie(double magnitude, int significantDigits) {
+    // A tie needs significantDigits + 1 digits ending in 5 times a power of ten, which a double's
+    // mantissa can only hold below 2^64.
+    if (magnitude >= 0x1p64) {
+        return false;
+    }
+    const auto whole = static_cast<std::uint64_t>(magnitude);
+    int digitCount = 0;
+    for (std::uint64_t rest = whole; rest != 0; rest /= 10) {
+        ++digitCount;
+    }
+    if (digitCount <= significantDigits) {
+        return false;
+    }
+    std::uint64_t unit = 1;
+    for (int i = 0; i < digitCount - significantDigits - 1; ++i) {
+        unit *= 10;
+    }
+    return whole % (unit * 10) == 5 * unit;
+}
+
+// to_chars rounds the exact binary value correctly but sends exact ties to even; this program
+// sends them away from zero.
+bool isExactTie(double magnitude, int significantDigits, int roundedExponent) {
+    if (magnitude == std::floor(magnitude)) {
+        return isWholeTie(magnitude, significantDigits);
+    }
+    // Rounding may have carried into a new leading digit, so the exponent before rounding is
+    // either the rounded one or one less.
+    const int digits = exactDigitCount(magnitude, roundedExponent);
+    return digits == significantDigits + 1 || digits - 1 == significantDigits + 1;
 }
 
 RoundedDigits roundHalfAwayFromZero(double magnitude, int significantDigits) {
     RoundedDigits rounded = scientificDigits(magnitude, significantDigits);
-    const RoundedDigits longer = scientificDigits(magnitude, significantDigits + 1);
-    if (longer.digits.back() != '5' || !isExactTie(magnitude, significantDigits, longer.exponent)) {
+    if (!isExactTie(magnitude, significantDigits, rounded.exponent)) {
         return rounded;
     }
-    // Exact tie: the longer form is exact; drop its final 5 and round the rest up.
-    rounded.digits = longer.digits.substr(0, longer.digits.size() - 1);
-    rounded.exponent = longer.exponent;
-    std::size_t i = rounded.digits.size();
-    while (i > 0 && rounded.digits[i - 1] == '9') {
-        rounded.digits[--i] = '0';
+    // The longer form of a tie is exact: drop its final 5 and round the rest up.
+    const RoundedDigits longer = scientificDigits(magnitude, significantDigits + 1);
+    if (longer.digits[static_cast<std::size_t>(longer.count - 1)] != '5') {
+        return rounded;
+    }
+    rounded = longer;
+    --rounded.count;
+    int i = rounded.count;
+    while (i > 0 && rounded.digits[static_cast<std::size_t>(i - 1)] == '9') {
+        rounded.digits[static_cast<std::size_t>(--i)] = '0';
     }
     if (i == 0) {
-        rounded.digits.insert(rounded.digits.begin(), '1');
-        rounded.digits.pop_back();
+        // 9.99...95 becomes 10.00...0: one digit more in front, the last zero dropped.
+        rounded.digits[0] = '1';
+        std::fill(rounded.digits.begin() + 1, rounded.digits.begin() + rounded.count, '0');
         ++rounded.exponent;
     } else {
-        ++rounded.digits[i - 1];
+        ++rounded.digits[static_cast<std::size_t>(i - 1)];
     }
     return rounded;
 }
@@ -193,49 +208,61 @@ std::string formatNumber(double value, int significantDigits) {
     if (std::isnan(value)) {
         return " NaN";
     }
-    std::string text = std::signbit(value) && value != 0.0 ? "-" : " ";
+    const char sign = std::signbit(value) && value != 0.0 ? '-' : ' ';
     if (std::isinf(value)) {
-        return text + "Inf";
+        return std::string(1, sign) + "Inf";
     }
     if (value == 0.0) {
-        return text + "0";
+        return " 0";
     }
-    RoundedDigits rounded = roundHalfAwayFromZero(std::fabs(value), significantDigits);
-    std::string& digits = rounded.digits;
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-    }
+    const RoundedDigits rounded = roundHalfAwayFromZero(std::fabs(value), significantDigits);
+    const std::string_view allDigits(rounded.digits.data(),
+                                     static_cast<std::size_t>(rounded.count));
+    const std::string_view digits = allDigits.substr(0, allDigits.find_last_not_of('0') + 1);
     const int exponent = rounded.exponent;
-    if (exponent < -4 || exponent >= significantDigits) {
-        text += digits[0];
-        if (digits.size() > 1) {
-            text += '.';
-            text.append(digits, 1);
+
+    std::array<char, 40> out{};
+    std::size_t length = 0;
+    const auto put = [&out, &length](std::string_view text) {
+        for (const char c : text) {
+            out[length++] = c;
         }
-        text += exponent < 0 ? "E-" : "E+";
+    };
+    const auto putZeros = [&out, &length](std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            out[length++] = '0';
+        }
+    };
+    out[length++] = sign;
+    if (exponent < -4 || exponent >= significantDigits) {
+        put(digits.substr(0, 1));
+        if (digits.size() > 1) {
+            put(".");
+            put(digits.substr(1));
+        }
+        put(exponent < 0 ? "E-" : "E+");
         const int magnitude = exponent < 0 ? -exponent : exponent;
         if (magnitude < 10) {
-            text += '0';
+            put("0");
         }
-        text += std::to_string(magnitude);
-        return text;
+        const auto result = std::to_chars(out.data() + length, out.data() + out.size(), magnitude);
+        length = static_cast<std::size_t>(result.ptr - out.data());
+    } else if (exponent < 0) {
+        put(".");
+        putZeros(static_cast<std::size_t>(-exponent - 1));
+        put(digits);
+    } else {
+        const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= wholeDigits) {
+            put(digits);
+            putZeros(wholeDigits - digits.size());
+        } else {
+            put(digits.substr(0, wholeDigits));
+            put(".");
+            put(digits.substr(wholeDigits));
+        }
     }
-    if (exponent < 0) {
-        text += '.';
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
-        return text;
-    }
-    const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= wholeDigits) {
-        text += digits;
-        text.append(wholeDigits - digits.size(), '0');
-        return text;
-    }
-    text.append(digits, 0, wholeDigits);
-    text += '.';
-    text.append(digits, wholeDigits);
-    return text;
+    return std::string(out.data(), length);
 }
 
 }  // namespace

@@ -111,8 +111,15 @@ bool isComplete(const InputWindow& window) {
     return true;
 }
 
-double boxValue(const InputWindow& window, int box) {
-    return readLeadingNumber(window.boxes[box]);
+// The leading number of every box, indexed by box number.
+using BoxValues = std::array<double, inputBoxCount + 1>;
+
+BoxValues readBoxes(const InputWindow& window) {
+    BoxValues values{};
+    for (int box = 1; box <= inputBoxCount; ++box) {
+        values[static_cast<std::size_t>(box)] = readLeadingNumber(window.boxes[box]);
+    }
+    return values;
 }
 
 bool positive(double value) {
@@ -172,19 +179,21 @@ bool storeShownChoices(InputWindow& window, ConveyorDesign& candidate, UserDialo
 
 // Reads and checks the entry boxes into the candidate record; false after the message.
 bool storeEntries(InputWindow& window, ConveyorDesign& candidate, UserDialogs& dialogs) {
+    const BoxValues values = readBoxes(window);
+    const auto boxValue = [&values](int box) { return values[static_cast<std::size_t>(box)]; };
     for (const EntryCheck& check : entryChecks) {
-        if (!check.valid(boxValue(window, check.box))) {
+        if (!check.valid(boxValue(check.box))) {
             refuse(window, dialogs, check.message, check.box);
             return false;
         }
     }
     const bool fabricBelt = candidate.input.plyMass != 0 && candidate.input.coverMass != 0;
-    const std::optional<std::int16_t> plies = roundToInt16(boxValue(window, 9));
+    const std::optional<std::int16_t> plies = roundToInt16(boxValue(9));
     if (fabricBelt && !(plies && *plies >= 0)) {
         refuse(window, dialogs, pliesMessage, 9);
         return false;
     }
-    const std::optional<std::int16_t> B = roundToInt16(boxValue(window, beltWidthBox));
+    const std::optional<std::int16_t> B = roundToInt16(boxValue(beltWidthBox));
     if (!B || std::find(beltWidthsWithSkirt.begin(), beltWidthsWithSkirt.end(), *B) ==
                   beltWidthsWithSkirt.end()) {
         refuse(window, dialogs, beltWidthMessage, beltWidthBox);
@@ -193,22 +202,22 @@ bool storeEntries(InputWindow& window, ConveyorDesign& candidate, UserDialogs& d
 
     SharedDesign& s = candidate.shared;
     InputDesign& in = candidate.input;
-    in.L = boxValue(window, 1);
-    s.H = boxValue(window, 2);
-    s.a0 = boxValue(window, 4);
-    in.au = boxValue(window, 5);
-    s.r = boxValue(window, 6);
-    s.V = boxValue(window, 7);
-    s.Q = boxValue(window, 8);
-    s.carryingTroughAngle = boxValue(window, 10);
-    s.carryingTiltAngle = boxValue(window, 11);
-    in.returnTroughAngle = boxValue(window, 12);
-    in.returnTiltAngle = boxValue(window, 13);
-    in.wrapAngle = boxValue(window, 14);
+    in.L = boxValue(1);
+    s.H = boxValue(2);
+    s.a0 = boxValue(4);
+    in.au = boxValue(5);
+    s.r = boxValue(6);
+    s.V = boxValue(7);
+    s.Q = boxValue(8);
+    s.carryingTroughAngle = boxValue(10);
+    s.carryingTiltAngle = boxValue(11);
+    in.returnTroughAngle = boxValue(12);
+    in.returnTiltAngle = boxValue(13);
+    in.wrapAngle = boxValue(14);
     if (plies) {
         in.plies = *plies;  // a steel-cord belt does not use it
     }
-    s.Lh = boxValue(window, 15);
+    s.Lh = boxValue(15);
     s.B = *B;
     // Roller lengths and the plough resistance follow the width of this calculation.
     for (const IdlerSide side : {IdlerSide::carrying, IdlerSide::returning}) {
