@@ -121,10 +121,5 @@ TEST(BeltTensions, FollowTheGoverningMinimumTension) {
     }
 }
 
-TEST(BeltTensions, ANegativeCarryingResistanceLeavesT4AboveT1) {
-    const BeltTensions t = beltTensions({3, -4000, 2000, 7500, 100, 100});
-    EXPECT_GT(t.T4, t.T1);
-}
-
 }  // namespace
 }  // namespace dtii
