@@ -125,8 +125,13 @@ template <std::size_t N>
 constexpr RollerMassRow row(std::int16_t diameter, std::string_view bearing,
                             const LengthMass (&entries)[N]) {
     RollerMassRow result{diameter, 0, {}, N};
-    const CodedItem* item = findItem(bearings, bearing);
-    result.bearing = item != nullptr ? item->code : std::int16_t{0};
+    // A plain search rather than findItem: comparing its pointer result is not a constant
+    // expression once the sanitizers instrument the build.
+    for (const CodedItem& item : bearings) {
+        if (item.text == bearing) {
+            result.bearing = item.code;
+        }
+    }
     for (std::size_t i = 0; i < N; ++i) {
         result.entries[i] = entries[i];
     }
