@@ -215,7 +215,9 @@ Json parseJson(std::string_view text) {
     } catch (const Json::parse_error& error) {
         throw FormatError{"不是合法的 JSON，" + positionText(text, error.byte - 1) + "处有误"};
     } catch (const Json::exception&) {
-        throw FormatError{"不是合法的 JSON（数值超出范围）"};
+        // The reader refuses a number too large for a double before the value reaches us; the
+        // key read last is the one it belongs to.
+        throw FormatError{"键" + inQuotes(lastKeyPath) + "的数值超出范围"};
     }
 }
 
@@ -246,6 +248,10 @@ DesignFileResult loadDesignFile(const std::filesystem::path& path) {
     if (path == "-") {
         const std::string text{std::istreambuf_iterator<char>(std::cin), {}};
         return parseDesignFile(text, "（标准输入）");
+    }
+    std::error_code folderCheck;
+    if (std::filesystem::is_directory(path, folderCheck)) {
+        return {std::nullopt, "设计文件 " + path.string() + "：这是一个文件夹，不是设计文件"};
     }
     std::ifstream file(path, std::ios::binary);
     if (!file) {

@@ -96,7 +96,7 @@ TEST(DesignFile, BadFilesAreRefusedNamingFileKeyAndProblem) {
         {"", "不是合法的 JSON，第 1 行第 1 列"},
         {"{\n  \"format\": \n}", "不是合法的 JSON，第 3 行第 1 列"},
         {head + R"("input": {"B": "800",}})", "不是合法的 JSON"},
-        {head + R"("input": {"B": 1e999}})", "不是合法的 JSON"},
+        {head + R"("input": {"B": "800", "V": 1e999}})", "键“input.V”的数值超出范围"},
         {head + "\"input\": {\"B\": \"8\xff\"}}", "不是合法的 JSON"},
         // the format and its version
         {"[1, 2]", "顶层应为 JSON 对象，而不是数组"},
@@ -175,6 +175,10 @@ TEST_F(DesignFileOnDisk, MissingFileAndUnwritableFolderAreReported) {
     EXPECT_FALSE(read.design);
     EXPECT_NE(read.error.find(missing.string()), std::string::npos) << read.error;
     EXPECT_NE(read.error.find("文件不存在"), std::string::npos) << read.error;
+
+    const DesignFileResult folderRead = loadDesignFile(folder);
+    EXPECT_FALSE(folderRead.design);
+    EXPECT_NE(folderRead.error.find("文件夹"), std::string::npos) << folderRead.error;
 
     const std::filesystem::path nowhere = folder / "no-such-folder" / "d.json";
     EXPECT_NE(saveDesignFile(fullDesign(), nowhere), std::nullopt);
