@@ -38,10 +38,18 @@ DesignerSession::~DesignerSession() {
     delete inputWindow_.data();
 }
 
-InputForm* DesignerSession::inputWindow() const { return inputWindow_; }
-ResultsForm* DesignerSession::resultsWindow() const { return resultsWindow_; }
-EquipmentForm* DesignerSession::equipmentWindow() const { return equipmentWindow_; }
-ReportForm* DesignerSession::reportWindow() const { return reportWindow_; }
+InputForm* DesignerSession::inputWindow() const {
+    return inputWindow_;
+}
+ResultsForm* DesignerSession::resultsWindow() const {
+    return resultsWindow_;
+}
+EquipmentForm* DesignerSession::equipmentWindow() const {
+    return equipmentWindow_;
+}
+ReportForm* DesignerSession::reportWindow() const {
+    return reportWindow_;
+}
 
 InputForm* DesignerSession::showInputWindow() {
     InputForm& window = openForm(inputWindow_, *this);

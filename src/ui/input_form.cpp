@@ -143,6 +143,11 @@ InputForm::InputForm(DesignerSession& session) : session_(session) {
 
     loadInputWindow(model_, session_.design());
     showModel();
+    // The conditions are read whole at any window width: their lists never shrink below the
+    // longest item.
+    for (const std::size_t list : {1, 2, 3}) {
+        lists_[list]->setMinimumWidth(lists_[list]->sizeHint().width());
+    }
 }
 
 InputForm::~InputForm() {
@@ -156,7 +161,7 @@ QWidget* InputForm::buildTopRow() {
     layout->setContentsMargins(0, 0, 0, 0);
     for (const int list : {1, 2, 3}) {
         PromptComboBox* combo = makeList(list);
-        combo->setMinimumContentsLength(16);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         combo->setParent(row);
         layout->addWidget(combo, 1);
     }

@@ -39,6 +39,10 @@ void PromptComboBox::showState(const ListState& shown) {
         setCurrentIndex(index);
         setEditText(text);
     }
+    // A text longer than the field shows its beginning.
+    if (!hasFocus()) {
+        lineEdit()->setCursorPosition(0);
+    }
 }
 
 ListState PromptComboBox::state() const {

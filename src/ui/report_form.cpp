@@ -3,10 +3,12 @@
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "core/report/report_file.h"
 #include "ui/appearance.h"
+#include "ui/column_alignment.h"
 #include "ui/designer_session.h"
 #include "ui/text_conversion.h"
 
@@ -28,6 +30,17 @@ ReportForm::ReportForm(DesignerSession& session) : session_(session) {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Long lines scroll sideways rather than wrap, so every line keeps its columns.
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    // Typed text keeps to the columns as well; the spacing itself changes only formats.
+    QTextDocument* document = text1_->document();
+    connect(document, &QTextDocument::contentsChange, this,
+            [this, document](int position, int, int added) {
+                if (added > 0 && !aligning_) {
+                    aligning_ = true;
+                    keepToColumns(*document, text1_->font(), position, added);
+                    aligning_ = false;
+                }
+            });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

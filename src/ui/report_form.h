@@ -27,6 +27,7 @@ protected:
 private:
     DesignerSession& session_;
     QPlainTextEdit* text1_ = nullptr;
+    bool aligning_ = false;
 };
 
 }  // namespace dtii
