@@ -121,15 +121,6 @@ TEST(Width500Selection, MessagesInOrderAndTheSlotsEachRowFills) {
          {vSetUnsuitable},
          1,
          {{carryingIdler, "", 0}, {impactIdler, "", 0}}},
-        {"V set on 108 mm rollers is refused too",
-         with([](SelectionInputs& i) {
-             i.form = 2;
-             i.d = 108;
-         }),
-         "",
-         {vSetUnsuitable},
-         0,
-         {{carryingIdler, "", 0}, {impactIdler, "", 0}}},
         {"flat set",
          with([](SelectionInputs& i) { i.form = 1; }),
          "1000",
@@ -159,15 +150,6 @@ TEST(Width500Selection, MessagesInOrderAndTheSlotsEachRowFills) {
           {headCleaner, std::nullopt, 61.2},
           {drivePulley, "4083Y/Z", 264},
           {headChute, "141", 302}}},
-        {"108 mm rollers at 40 degrees: no trough message for an unlisted set",
-         with([](SelectionInputs& i) {
-             i.d = 108;
-             i.trough = 40;
-         }),
-         "",
-         {noImpact},
-         0,
-         {{carryingIdler, std::nullopt, std::nullopt}, {impactIdler, "", 0}}},
         {"spacing 1",
          with([](SelectionInputs& i) { i.a0 = 1; }),
          "1000",

@@ -5,12 +5,12 @@
 // a light load, an accepted diameter).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
 #include <optional>
 #include <regex>
-#include <set>
 #include <string>
 #include <vector>
 
