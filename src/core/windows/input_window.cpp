@@ -279,6 +279,9 @@ void beltWidthLostFocus(InputWindow& window, ConveyorDesign& design, UserDialogs
 
 void chooseIdlerForm(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs,
                      int optionNumber) {
+    if (optionNumber < 1 || optionNumber > static_cast<int>(idlerButtons.size())) {
+        return;
+    }
     const IdlerButton& button = idlerButtons.at(static_cast<std::size_t>(optionNumber - 1));
     (button.side == IdlerSide::carrying ? window.carryingOption : window.returnOption) =
         optionNumber;
@@ -294,6 +297,9 @@ void chooseIdlerForm(InputWindow& window, ConveyorDesign& design, UserDialogs& d
 }
 
 void pickListItem(InputWindow& window, ConveyorDesign& design, int listNumber) {
+    if (listNumber < 1 || listNumber > inputListCount) {
+        return;
+    }
     storeListChoice(design, listNumber, window.lists[listNumber].text);
 }
 

@@ -18,11 +18,11 @@ inline constexpr int inputBoxCount = 15;
 inline constexpr int inputListCount = 9;
 
 struct InputWindow {
-    std::array<std::string, inputBoxCount + 1> boxes;    // [1] .. [15]; [0] unused
-    std::array<ListState, inputListCount + 1> lists;     // [1] .. [9]; [0] unused
-    std::optional<int> carryingOption;                   // 1, 2 or 3 when a button is selected
-    std::optional<int> returnOption;                     // 4, 5 or 6 when a button is selected
-    bool ploughTrippers = false;                         // Check1
+    std::array<std::string, inputBoxCount + 1> boxes;  // [1] .. [15]; [0] unused
+    std::array<ListState, inputListCount + 1> lists;   // [1] .. [9]; [0] unused
+    std::optional<int> carryingOption;                 // 1, 2 or 3 when a button is selected
+    std::optional<int> returnOption;                   // 4, 5 or 6 when a button is selected
+    bool ploughTrippers = false;                       // Check1
     // A box that should get the focus with its whole text selected (set by a handler, cleared by
     // the window once it has moved the focus).
     std::optional<int> focusBox;
@@ -32,7 +32,9 @@ struct InputWindow {
 // resistance: what happens when the input window loads.
 void loadInputWindow(InputWindow& window, ConveyorDesign& design);
 
-// Text3 lost focus: reads the belt width into B.
+// Text3 lost focus: reads the belt width into B; a width beyond 16 bits is refused with a message
+// and not stored. A new width refills the roller lists of a side whose idler form is selected,
+// keeping a pick the new lists still offer.
 void beltWidthLostFocus(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs);
 
 // One of the idler-form buttons Option1 ... Option6 was clicked.
@@ -56,6 +58,12 @@ void resetInputWindow(InputWindow& window);
 enum class ComputeOutcome { computed, refused };
 
 // Command1: the drive calculation. On `computed`, design.shared.resultsText holds the listing.
+// Before anything is computed it checks, showing only the first failure and then changing nothing
+// in the record: every box filled and no list at its prompt; each list (Combo1 ... Combo9)
+// showing one of the value-carrying items it offers, whose values are then taken; the entries V,
+// r, a0, au, L, Q, Lh, wrap angle, plies and B in range (focusBox then names the box); a roller
+// mass for both sides; and finally results that are finite numbers. Roller lengths and the plough
+// resistance (0 while Check1 is unchecked) follow the belt width of this calculation.
 ComputeOutcome computeDrive(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs);
 
 }  // namespace dtii
