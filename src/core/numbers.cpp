@@ -38,19 +38,15 @@ double readCleanNumber(std::string_view text) {
     std::string mantissa;
     bool anyDigit = false;
     bool seenNonZero = false;
-    long leadingPosition = 0;  // decimal exponent of the first non-zero digit, before the exponent
-    long integerDigits = 0;
+    long integerDigits = 0;  // from the first non-zero digit on
     while (pos < text.size() && isDigit(text[pos])) {
-        if (text[pos] != '0' && !seenNonZero) {
-            seenNonZero = true;
-        }
-        if (seenNonZero) {
-            ++integerDigits;
-        }
+        seenNonZero = seenNonZero || text[pos] != '0';
+        integerDigits += seenNonZero ? 1 : 0;
         mantissa += text[pos++];
         anyDigit = true;
     }
-    leadingPosition = integerDigits - 1;
+    // Decimal exponent of the first non-zero digit, before the exponent part is applied.
+    long leadingPosition = integerDigits - 1;
     if (pos < text.size() && text[pos] == '.') {
         ++pos;
         mantissa += '.';
@@ -172,7 +168,9 @@ bool isExactTie(double magnitude, int significantDigits, int roundedExponent) {
         return isWholeTie(magnitude, significantDigits);
     }
     // Rounding may have carried into a new leading digit, so the exponent before rounding is
-    // either the rounded one or one less.
+    // either the rounded one or one less. A wrong guess is harmless: the caller confirms the tie by
+    // the final 5 of the longer form, which a value with more exact digits never shows (to_chars
+    // rounds its own ties to an even digit).
     const int digits = exactDigitCount(magnitude, roundedExponent);
     return digits == significantDigits + 1 || digits - 1 == significantDigits + 1;
 }
