@@ -175,12 +175,6 @@ TEST_F(DtiiCalc, ReportPrintsTheWholeReportAndAnswersTheLegHeightFromTheFile) {
     EXPECT_EQ(result.out, joined(troughReport));
 }
 
-TEST_F(DtiiCalc, ReadsTheDesignFromStandardInput) {
-    const ProgramRun result = run("calc -", readFile(example("belt800-trough.json")));
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, joined(troughListing));
-}
-
 // Every example runs the whole road; the lines that show what each one is there to exercise.
 TEST_F(DtiiCalc, EveryExampleGivesAReportWithTheLinesItExercises) {
     struct Case {
