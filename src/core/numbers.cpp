@@ -87,7 +87,11 @@ double readCleanNumber(std::string_view text) {
     if (!seenNonZero) {
         return negative ? -0.0 : 0.0;
     }
-    const std::string buffer = mantissa + "e" + std::to_string(exponent);
+    if (exponent != 0) {
+        mantissa += 'e';
+        mantissa += std::to_string(exponent);
+    }
+    const std::string& buffer = mantissa;
     double value = 0.0;
     const auto [end, error] = std::from_chars(buffer.data(), buffer.data() + buffer.size(), value);
     (void)end;
