@@ -43,7 +43,6 @@ EquipmentForm::EquipmentForm(DesignerSession& session) : session_(session) {
 
     combo1_ = new PromptComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setMinimumContentsLength(20);
 
     auto* rows = new QGridLayout;
     for (int row = 0; row < static_cast<int>(entryRows.size()); ++row) {
@@ -80,6 +79,7 @@ EquipmentForm::EquipmentForm(DesignerSession& session) : session_(session) {
 
     loadEquipmentWindow(model_);
     showModel();
+    combo1_->keepTextsWhole();
 }
 
 void EquipmentForm::readWidgets() {

@@ -146,7 +146,7 @@ InputForm::InputForm(DesignerSession& session) : session_(session) {
     // The conditions are read whole at any window width: their lists never shrink below the
     // longest item.
     for (const std::size_t list : {1, 2, 3}) {
-        lists_[list]->setMinimumWidth(lists_[list]->sizeHint().width());
+        lists_[list]->keepTextsWhole();
     }
 }
 
@@ -161,7 +161,6 @@ QWidget* InputForm::buildTopRow() {
     layout->setContentsMargins(0, 0, 0, 0);
     for (const int list : {1, 2, 3}) {
         PromptComboBox* combo = makeList(list);
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         combo->setParent(row);
         layout->addWidget(combo, 1);
     }

@@ -3,6 +3,8 @@
 
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "ui/text_conversion.h"
 
@@ -43,6 +45,19 @@ void PromptComboBox::showState(const ListState& shown) {
     if (!hasFocus()) {
         lineEdit()->setCursorPosition(0);
     }
+}
+
+void PromptComboBox::keepTextsWhole() {
+    const QFontMetrics metrics = fontMetrics();
+    int widest = metrics.horizontalAdvance(currentText());  // [px]
+    for (int index = 0; index < count(); ++index) {
+        widest = qMax(widest, metrics.horizontalAdvance(itemText(index)));
+    }
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QSize contents(widest + metrics.horizontalAdvance(QLatin1Char(' ')), metrics.height());
+    setMinimumWidth(
+        style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, this).width());
 }
 
 ListState PromptComboBox::state() const {

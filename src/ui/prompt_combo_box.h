@@ -22,6 +22,9 @@ public:
     // The edit field's text and the items, as a list model.
     ListState state() const;
 
+    // Never narrower than its widest item or the text it shows now (its prompt).
+    void keepTextsWhole();
+
 Q_SIGNALS:
     void popupAboutToShow();
 };

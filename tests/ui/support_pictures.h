@@ -22,6 +22,7 @@ public:
 private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase();
+    void theEmptyInputWindowShowsItsPromptsWhole();
     void theInputWindowShowsItsCaptionsWhole();
     void theResultsWindowShowsTheListing();
     void theEquipmentWindowShowsItsCaptionsWhole();
