@@ -20,7 +20,7 @@ void openCalculator(Platform& platform, UserDialogs& dialogs, QWidget* parent) {
         return;
     }
     dialogs.showMessage(calculatorMissing, programTitle, MessageIcon::none);
-    const QString chosen = platform.chooseProgram(parent, programChoiceFilter());
+    const QString chosen = platform.chooseFileToOpen(parent, programChoiceFilter());
     if (chosen.isEmpty()) {
         return;
     }

@@ -11,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -18,6 +20,7 @@
 #include <string_view>
 
 #include "ui/calculator_command.h"
+#include "ui/design_file_commands.h"
 #include "ui/designer_session.h"
 #include "ui/prompt_combo_box.h"
 #include "ui/text_conversion.h"
@@ -91,6 +94,11 @@ constexpr std::string_view checkCaption = "是否有犁式卸料器";
 constexpr std::string_view beltFrameCaption = "选择胶带";
 constexpr std::string_view plyLabel = "输    送    带    层    数：";
 
+// The design-file menu above the top row.
+constexpr std::string_view fileMenuCaption = "文件(&F)";
+constexpr std::string_view openDesignCaption = "打开设计文件(&O)…";
+constexpr std::string_view saveDesignCaption = "保存设计文件(&S)…";
+
 struct CommandButton {
     const char* name;
     std::string_view caption;
@@ -135,6 +143,7 @@ InputForm::InputForm(DesignerSession& session) : session_(session) {
     middle->addLayout(rightColumn, 1);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(buildMenuBar());
     layout->addWidget(buildTopRow());
     layout->addLayout(middle, 1);
     layout->addWidget(buildButtonRow());
@@ -153,6 +162,21 @@ InputForm::InputForm(DesignerSession& session) : session_(session) {
 InputForm::~InputForm() {
     // The children outlive this part of the object; their last focus events must not reach it.
     boxes_[beltWidthBox]->removeEventFilter(this);
+}
+
+QMenuBar* InputForm::buildMenuBar() {
+    auto* menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("DesignFileMenuBar"));
+    QMenu* fileMenu = menuBar->addMenu(toQString(fileMenuCaption));
+    QAction* open = fileMenu->addAction(toQString(openDesignCaption));
+    open->setObjectName(QStringLiteral("OpenDesignAction"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &InputForm::handleOpenDesign);
+    QAction* save = fileMenu->addAction(toQString(saveDesignCaption));
+    save->setObjectName(QStringLiteral("SaveDesignAction"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &InputForm::handleSaveDesign);
+    return menuBar;
 }
 
 QWidget* InputForm::buildTopRow() {
@@ -403,6 +427,19 @@ void InputForm::handleCompute() {
 void InputForm::handleCalculator() {
     storeBeltWidthIfFocused();
     openCalculator(session_.platform(), session_.dialogs(), this);
+}
+
+void InputForm::handleOpenDesign() {
+    storeBeltWidthIfFocused();
+    readWidgets();
+    openDesignFile(model_, session_.design(), session_.platform(), session_.dialogs(), this);
+    showModel();
+}
+
+void InputForm::handleSaveDesign() {
+    storeBeltWidthIfFocused();
+    readWidgets();
+    saveDesignToFile(model_, session_.design(), session_.platform(), session_.dialogs(), this);
 }
 
 void InputForm::handleReset() {

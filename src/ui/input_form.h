@@ -1,5 +1,5 @@
-// The input window Form1: the entries and choices of a design, and the buttons that compute it,
-// start a calculator, clear the entries and close the window.
+// The input window Form1: the entries and choices of a design, the buttons that compute it,
+// start a calculator, clear the entries and close the window, and a menu for design files.
 #pragma once
 
 #include <QWidget>
@@ -10,6 +10,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
+class QMenuBar;
 class QRadioButton;
 
 namespace dtii {
@@ -30,6 +31,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QMenuBar* buildMenuBar();
     QWidget* buildTopRow();
     QWidget* buildEntryColumn();
     QWidget* buildBeltFrame();
@@ -53,6 +55,8 @@ private:
     void handleCompute();
     void handleCalculator();
     void handleReset();
+    void handleOpenDesign();
+    void handleSaveDesign();
 
     DesignerSession& session_;
     InputWindow model_;

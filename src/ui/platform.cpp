@@ -51,8 +51,12 @@ bool DesktopPlatform::startProgram(const QString& program) {
     return !program.isEmpty() && QProcess::startDetached(program, QStringList());
 }
 
-QString DesktopPlatform::chooseProgram(QWidget* parent, const QString& filter) {
+QString DesktopPlatform::chooseFileToOpen(QWidget* parent, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+QString DesktopPlatform::chooseFileToSave(QWidget* parent, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
 }
 
 QString programChoiceFilter() {

@@ -1,5 +1,5 @@
 // What differs from one operating system to another: where the report file lives, which
-// calculator program is the default, starting a program, and choosing one with a file dialog.
+// calculator program is the default, starting a program, and choosing files with a dialog.
 #pragma once
 
 #include <QString>
@@ -23,7 +23,10 @@ public:
     virtual bool startProgram(const QString& program) = 0;
 
     // A modal file-open dialog with a Qt name filter; empty when nothing was chosen.
-    virtual QString chooseProgram(QWidget* parent, const QString& filter) = 0;
+    virtual QString chooseFileToOpen(QWidget* parent, const QString& filter) = 0;
+
+    // A modal file-save dialog (it asks before replacing a file); empty when cancelled.
+    virtual QString chooseFileToSave(QWidget* parent, const QString& filter) = 0;
 };
 
 // The real operating system.
@@ -32,7 +35,8 @@ public:
     std::filesystem::path reportFilePath() const override;
     QString defaultCalculator() const override;
     bool startProgram(const QString& program) override;
-    QString chooseProgram(QWidget* parent, const QString& filter) override;
+    QString chooseFileToOpen(QWidget* parent, const QString& filter) override;
+    QString chooseFileToSave(QWidget* parent, const QString& filter) override;
 };
 
 // The program-choice filter of the calculator button, written as a Qt name filter.

@@ -21,9 +21,14 @@ bool FakePlatform::startProgram(const QString& program) {
     return startable.contains(program);
 }
 
-QString FakePlatform::chooseProgram(QWidget*, const QString& filter) {
+QString FakePlatform::chooseFileToOpen(QWidget*, const QString& filter) {
     chooserFilters.append(filter);
     return chosenProgram;
+}
+
+QString FakePlatform::chooseFileToSave(QWidget*, const QString& filter) {
+    chooserFilters.append(filter);
+    return chosenSavePath;
 }
 
 ModalWatchdog::ModalWatchdog() {

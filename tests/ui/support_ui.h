@@ -29,14 +29,16 @@ public:
     std::filesystem::path reportPath;
     QString calculator = QStringLiteral("/usr/bin/fake-calculator");
     QStringList startable;
-    QStringList started;  // every program the window tried to start, in order
-    QString chosenProgram;
+    QStringList started;         // every program the window tried to start, in order
+    QString chosenProgram;       // the answer of every file-open dialog
+    QString chosenSavePath;      // the answer of every file-save dialog
     QStringList chooserFilters;  // the filter of every file dialog that opened
 
     std::filesystem::path reportFilePath() const override { return reportPath; }
     QString defaultCalculator() const override { return calculator; }
     bool startProgram(const QString& program) override;
-    QString chooseProgram(QWidget* parent, const QString& filter) override;
+    QString chooseFileToOpen(QWidget* parent, const QString& filter) override;
+    QString chooseFileToSave(QWidget* parent, const QString& filter) override;
 };
 
 // Fails the running test when a real modal dialog opens (and closes it, so the test goes on).

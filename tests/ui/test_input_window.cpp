@@ -1,11 +1,14 @@
 // The input window driven through its widgets: the belt-width box, the idler-form buttons, the
 // roller lists, the plough-tripper box, the calculator and reset buttons.
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
 
+#include "core/designfile.h"
 #include "support_ui.h"
 #include "ui/prompt_combo_box.h"
 
@@ -279,6 +282,53 @@ private Q_SLOTS:
                  QStringLiteral("应用程序(*.exe) (*.EXE);;所有文件(*.*) (*.*)"));
         QCOMPARE(qtNameFilter(QStringLiteral("应用程序(*.exe)|*.EXE|所有文件(*.*)|*.*"), false),
                  QStringLiteral("应用程序(*.exe) (*.EXE);;所有文件(*.*) (*)"));
+    }
+
+    void aSavedDesignOpensAgainAsItWasEntered() {
+        DesignFile entered = designFromJson(exampleDesignJson);
+        entered.equipment.reset();
+        enterDesign(*form1_, entered, run_->dialogs);
+        const QString path = run_->directory.filePath(QStringLiteral("design.json"));
+        run_->platform.chosenSavePath = path;
+        form1_->findChild<QAction*>(QStringLiteral("SaveDesignAction"))->trigger();
+        const DesignFileResult saved = loadDesignFile(path.toStdString());
+        QVERIFY2(saved.design.has_value(), saved.error.c_str());
+        QVERIFY(*saved.design == entered);
+
+        click(*form1_, "Command3");
+        design().shared.B = 0;
+        design().input.ploughResistance = 0;
+        const std::size_t boxesBefore = run_->dialogs.shown.size();
+        run_->platform.chosenProgram = path;
+        form1_->findChild<QAction*>(QStringLiteral("OpenDesignAction"))->trigger();
+
+        QCOMPARE(run_->dialogs.shown.size(), boxesBefore);
+        QCOMPARE(box("Text3").text(), QStringLiteral("800"));
+        QCOMPARE(box("Text10").text(), QStringLiteral("35"));
+        QCOMPARE(list("Combo9").currentText(), QStringLiteral("尼龙帆布NN-200"));
+        QCOMPARE(list("Combo5").currentText(), QStringLiteral("4G205"));
+        QVERIFY(child<QAbstractButton>(*form1_, "Option1")->isChecked());
+        QVERIFY(child<QAbstractButton>(*form1_, "Option4")->isChecked());
+        QVERIFY(child<QCheckBox>(*form1_, "Check1")->isChecked());
+        QCOMPARE(int{design().shared.B}, 800);
+        QCOMPARE(design().input.ploughResistance, 2 * 800 * 1.5);
+    }
+
+    void aBrokenDesignFileIsNamedAndChangesNothing() {
+        typeInto(box("Text3"), QStringLiteral("1000"));
+        const QString path = run_->directory.filePath(QStringLiteral("broken.json"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\"format\": ");
+        file.close();
+        run_->platform.chosenProgram = path;
+        form1_->findChild<QAction*>(QStringLiteral("OpenDesignAction"))->trigger();
+
+        const std::vector<std::string> messages = run_->dialogs.messageTexts();
+        QCOMPARE(messages.size(), std::size_t{1});
+        QVERIFY2(messages[0].find("broken.json") != std::string::npos, messages[0].c_str());
+        QCOMPARE(box("Text3").text(), QStringLiteral("1000"));
+        QCOMPARE(int{design().shared.B}, 1000);
     }
 };
 
