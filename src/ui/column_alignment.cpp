@@ -13,6 +13,8 @@ void keepToColumns(QTextDocument& document, const QFont& font, int position, int
     const qreal column = metrics.horizontalAdvance(QLatin1Char('0'));  // [px]
     const int end = qMin(position + length, document.characterCount() - 1);
     QTextCursor cursor(&document);
+    // The spacing belongs to the edit that brought the characters: one undo takes back both.
+    cursor.joinPreviousEditBlock();
     for (int at = qMax(position, 0); at < end; ++at) {
         const QChar character = document.characterAt(at);
         if (character.isSpace() || character.isSurrogate()) {
@@ -29,6 +31,7 @@ void keepToColumns(QTextDocument& document, const QFont& font, int position, int
         cursor.setPosition(at + 1, QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(format);
     }
+    cursor.endEditBlock();
 }
 
 }  // namespace dtii

@@ -118,8 +118,8 @@ QLabel* makeLabel(const char* name, std::string_view text, QWidget* parent) {
     return label;
 }
 
-// Several windows-style focus changes are not the person leaving the box: another window
-// coming to the front or a popup opening leaves the box's own focus where it was.
+// Another window coming to the front, or a popup opening, takes the keyboard away without the
+// person leaving the box: the box keeps its place in the window's focus and loses nothing.
 bool leavesTheBox(const QFocusEvent& event) {
     return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
 }

@@ -53,6 +53,8 @@ ReportForm::ReportForm(DesignerSession& session) : session_(session) {
 
 void ReportForm::setReportText(std::string_view reportText) {
     text1_->setPlainText(toDisplayText(reportText));
+    // A new report starts with nothing to undo, its column spacing included.
+    text1_->document()->clearUndoRedoStacks();
 }
 
 std::string ReportForm::reportText() const {

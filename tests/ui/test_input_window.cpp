@@ -277,13 +277,6 @@ private Q_SLOTS:
         }
     }
 
-    void theProgramFilterKeepsBothChoices() {
-        QCOMPARE(qtNameFilter(QStringLiteral("应用程序(*.exe)|*.EXE|所有文件(*.*)|*.*"), true),
-                 QStringLiteral("应用程序(*.exe) (*.EXE);;所有文件(*.*) (*.*)"));
-        QCOMPARE(qtNameFilter(QStringLiteral("应用程序(*.exe)|*.EXE|所有文件(*.*)|*.*"), false),
-                 QStringLiteral("应用程序(*.exe) (*.EXE);;所有文件(*.*) (*)"));
-    }
-
     void aSavedDesignOpensAgainAsItWasEntered() {
         DesignFile entered = designFromJson(exampleDesignJson);
         entered.equipment.reset();
