@@ -1,4 +1,4 @@
-// The leg-height prompts of the wide belts, one per carrying roller diameter: each lists the
+// The leg-height prompts of the belts from 1000 mm up, one per carrying roller diameter: each lists the
 // exact heights and the ranges the leg table of that diameter accepts.
 #pragma once
 

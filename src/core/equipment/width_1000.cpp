@@ -2,6 +2,7 @@
 // drive-pulley diameters with a load ladder each, transition idlers and two leg tables.
 #include <array>
 
+#include "core/equipment/wide_leg_prompts.h"
 #include "core/equipment/width_tables.h"
 
 namespace dtii {
@@ -180,14 +181,8 @@ constexpr std::array legs133{
 };
 
 constexpr std::array legTables{
-    LegTable{108,
-             "支腿底端距输送带支承面的高度有以下值可供选择：1200、1200~1500、1500、1500~1850，"
-             "请输入具体值：",
-             legs108},
-    LegTable{133,
-             "支腿底端距输送带支承面的高度有以下值可供选择：1200、1225~1525、1500、1525~1875，"
-             "请输入具体值：",
-             legs133},
+    LegTable{108, legPrompt108, legs108},
+    LegTable{133, legPrompt133, legs133},
 };
 
 constexpr std::array headChuteRows{
