@@ -131,22 +131,31 @@ InputForm::InputForm(DesignerSession& session) : session_(session) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(toQString(programTitle));
 
+    // Built in reading order, which is also the order the Tab key follows.
+    QMenuBar* menuBar = buildMenuBar();
+    QWidget* topRow = buildTopRow();
+    QWidget* entryColumn = buildEntryColumn();
+    QWidget* beltFrame = buildBeltFrame();
+    QWidget* carryingFrame = buildIdlerFrame(0);
+    QWidget* returnFrame = buildIdlerFrame(1);
+    QWidget* buttonRow = buildButtonRow();
+
     auto* rightColumn = new QVBoxLayout;
-    rightColumn->addWidget(buildBeltFrame());
-    rightColumn->addWidget(buildIdlerFrame(0));
-    rightColumn->addWidget(buildIdlerFrame(1));
+    rightColumn->addWidget(beltFrame);
+    rightColumn->addWidget(carryingFrame);
+    rightColumn->addWidget(returnFrame);
     rightColumn->addStretch();
 
     auto* middle = new QHBoxLayout;
-    middle->addWidget(buildEntryColumn(), 1);
+    middle->addWidget(entryColumn, 1);
     middle->addSpacing(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 2);
     middle->addLayout(rightColumn, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(buildMenuBar());
-    layout->addWidget(buildTopRow());
+    layout->setMenuBar(menuBar);
+    layout->addWidget(topRow);
     layout->addLayout(middle, 1);
-    layout->addWidget(buildButtonRow());
+    layout->addWidget(buttonRow);
 
     boxes_[beltWidthBox]->installEventFilter(this);
 
