@@ -12,84 +12,17 @@
 #include <vector>
 
 #include "core/dialogs.h"
+#include "support/example_report.h"
+#include "support/report_lines.h"
 
 namespace dtii {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The listing and report the complete 800 mm example must give.
-const std::vector<std::string> troughListing = {
-    "1.圆周驱动力Fu= 9208.972N",
-    "2.起动时的圆周驱动力FA= 13813.46N",
-    "3.传动滚筒圆周驱动功率Pa= 18.41794kw",
-    "4.驱动电机所需功率Pm= 21.66817kw",
-    "5.T1= 20109.99N",
-    "6.T2= 4180.456N",
-    "7.T3= 11341.37N",
-    "8.T4= 11795.02N",
-    "9.承载面阻力Fw： 8314.965N",
-    "10.回程面阻力Fk： 894.0067N",
-    "11.承载分支托辊旋转部分质量qRO： 8.825kg/m",
-    "12.回程分支托辊旋转部分质量qRU： 2.913333kg/m",
-    "13.每米物料质量qG： 69.44444kg/m",
-    "14.每米输送带质量qB： 10.712kg/m",
-};
-const std::vector<std::string> troughReport = {
-    "一.初始条件",
-    "  1.输送带宽度B= 800mm",
-    "  2.输送速度V= 2m/s",
-    "  3.物料密度r= 1000kg/m^3",
-    "  4.输送能力Q= 500t/h",
-    "  5.输送机水平投影长度Lh= 100m",
-    "  6.物料提升高度H= 5m",
-    "",
-    "二.计算结果列表",
-    "  1.圆周驱动力Fu= 9208.972N",
-    "  2.传动滚筒圆周驱动功率Pa= 18.41794kw",
-    "  3.驱动电机所需功率Pm= 21.66817kw",
-    "  4.T1= 20109.99N",
-    "  5.T2= 4180.456N",
-    "  6.T3= 11341.37N",
-    "  7.T4= 11795.02N",
-    "8.承载面阻力Fw： 8314.965N",
-    "9.回程面阻力Fk： 894.0067N",
-    "",
-    "三.设备列表（名称/型号/单重(kg)）",
-    "  1.传动滚筒         DTⅡ03A6103Y/Z      782",
-    "  2.过渡托辊10度     DTⅡ03C0422         25.9",
-    "  3.过渡托辊20度     DTⅡ03C0522         26",
-    "  4.过渡托辊30度     DTⅡ03C0622         26.1",
-    "  5.缓冲托辊         DTⅡ03C0722         35.3",
-    "  6.上托辊           DTⅡ03C0322         26.1",
-    "  7.上调心托辊       DTⅡ03C      0",
-    "  8.尾部改向滚筒     DTⅡ03B      0",
-    "  9.下托辊           DTⅡ03C      0",
-    "  10.下调心托辊      DTⅡ03C      0",
-    "  11.头部清扫器      DTⅡ03E1      64.8",
-    "  12.空段清扫器      DTⅡ03E2      22.3",
-    "  13.拉紧装置        DTⅡ03D      0",
-    "  14.增面轮          DTⅡ03B      0",
-    "",
-    "四.结构件清单",
-    "  1.头部支架                              DTⅡ03J01         0",
-    "  2.头部漏斗L= 757.5                        DTⅡ03J22262      1043",
-    "  3.中间架L6000                           DTⅡ03J07121      121.7",
-    "  4.中间架L3000~6000                      DTⅡ03J07101      0",
-    "  5.凸弧段中间架L6000                     DTⅡ03J07122      121.7",
-    "  6.凸弧段中间架L3000~6000                DTⅡ03J07102      0",
-    "  7.凹弧段中间架（R80000）L6000           DTⅡ03J07123      121.7",
-    "  8.凹弧段中间架（R120000）L6000          DTⅡ03J07124      121.7",
-    "  9.凹弧段中间架（R80000）L3000~6000      DTⅡ03J07103      0",
-    "  10.凹弧段中间架（R120000）L3000~6000    DTⅡ03J07104      0",
-    "  11.落料段中间架                         DTⅡ03J07105      0",
-    "  12.支腿Ⅰ                               DTⅡ03J081301      17.36",
-    "  13.支腿Ⅱ                               DTⅡ03J081302      24.96",
-    "  14.拉紧装置架                           DTⅡ",
-    "  16.导料槽前段                           DTⅡ03J21111      137.7",
-    "  17.导料槽中段                           DTⅡ03J21121      133.5",
-    "  18.导料槽后段                           DTⅡ03J21131      151.9",
-};
+using testing::exampleListingLines;
+using testing::exampleReportLines;
+using testing::joinLines;
 
 const std::string legPrompt108 =
     "支腿底端距输送带支承面的高度有以下值可供选择：1000、1000~1200、1200、1225~"
@@ -98,14 +31,6 @@ const std::string legPrompt89 =
     "支腿底端距输送带支承面的高度有以下值可供选择：1000、1000~1200、1200、1200~"
     "1500，请输入具体值：";
 const std::string titleCaption = "[" + std::string(programTitle) + "] ";
-
-std::string joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        text += (i == 0 ? "" : "\r\n") + lines[i];
-    }
-    return text;
-}
 
 std::string readFile(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -165,14 +90,14 @@ TEST_F(DtiiCalc, CalcPrintsTheListingOfTheCompleteExampleByteForByte) {
     const ProgramRun result = run("calc " + shellQuoted(example("belt800-trough.json")));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, joined(troughListing));
+    EXPECT_EQ(result.out, joinLines(exampleListingLines));
 }
 
 TEST_F(DtiiCalc, ReportPrintsTheWholeReportAndAnswersTheLegHeightFromTheFile) {
     const ProgramRun result = run("report " + shellQuoted(example("belt800-trough.json")));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "[输入框] " + legPrompt108 + " -> 1100\n");
-    EXPECT_EQ(result.out, joined(troughReport));
+    EXPECT_EQ(result.out, joinLines(exampleReportLines));
 }
 
 // Every example runs the whole road; the lines that show what each one is there to exercise.
@@ -253,11 +178,11 @@ TEST_F(DtiiCalc, AppendAddsOneQuotedGbkRecordPerRunAndSaysWhere) {
     for (int runs = 1; runs <= 2; ++runs) {
         const ProgramRun result = run(arguments);
         EXPECT_EQ(result.status, 0) << result.err;
-        EXPECT_EQ(result.out, joined(troughReport));
+        EXPECT_EQ(result.out, joinLines(exampleReportLines));
         EXPECT_EQ(result.err, "[输入框] " + legPrompt108 + " -> 1100\n" + titleCaption +
                                   "计算结果和设备清单已经保存在如下路径： " + reportFile.string() +
                                   "\n");
-        const std::string record = "\"" + joined(troughReport) + "\"\r\n";
+        const std::string record = "\"" + joinLines(exampleReportLines) + "\"\r\n";
         std::string expected;
         for (int i = 0; i < runs; ++i) {
             expected += record;
@@ -273,7 +198,7 @@ TEST_F(DtiiCalc, AppendThatCannotBeWrittenStopsAfterPrintingTheReport) {
     const ProgramRun result = run("report --append " + shellQuoted(reportFile.string()) + " " +
                                   shellQuoted(example("belt800-trough.json")));
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, joined(troughReport));
+    EXPECT_EQ(result.out, joinLines(exampleReportLines));
     EXPECT_NE(result.err.find("\n["), std::string::npos) << "a message after the leg-height line";
     EXPECT_EQ(result.err.find("计算结果和设备清单已经保存在如下路径："), std::string::npos)
         << result.err;

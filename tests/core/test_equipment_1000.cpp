@@ -8,25 +8,16 @@
 #include <vector>
 
 #include "core/equipment/width_tables.h"
-#include "core/windows/equipment_window.h"
-#include "test_equipment_design.h"
-#include "width_test_support.h"
+#include "equipment_test_support.h"
 
 namespace dtii {
 namespace {
 
-using testing::SlotExpectation;
+using namespace testing;
 using enum SlotId;
 
-constexpr const char* troughAngle =
-    "输入的槽形托辊的槽形角不是标准值，建议重新输入。推荐值：35，45。";
-constexpr const char* noImpact = "没有合适的缓冲托辊可选！";
-constexpr const char* noTransitionSmall = "没有适合的过渡托辊可选！";
-constexpr const char* noTransitionLarge = "没有合适的过渡托辊可选！";
 constexpr const char* badDiameter =
     "您输入的传动滚筒直径不合适，推荐选用直径：630,800,1000。请重新输入！";
-constexpr const char* noDrivePulley = "没有适合的传动滚筒可选！";
-constexpr const char* invalidLeg = "您输入的数值不合法！";
 
 constexpr SelectionInputs base1000{.form = 3,
                                    .d = 108,
@@ -115,7 +106,7 @@ TEST(Width1000Selection, MessagesInOrderAndTheSlotsEachRowFills) {
              i.bearing = 1;
              i.trough = 45;
          }),
-         {noTransitionSmall},
+         {noTransitionSmallText},
          false,
          {{carryingIdler, std::nullopt, std::nullopt},
           {impactIdler, "0823", 52.9},
@@ -126,18 +117,18 @@ TEST(Width1000Selection, MessagesInOrderAndTheSlotsEachRowFills) {
              i.d = 133;
              i.bearing = 4;
          }),
-         {noTransitionLarge},
+         {noTransitionLargeText},
          false,
          {{carryingIdler, std::nullopt, std::nullopt},
           {transitionIdler20, std::nullopt, std::nullopt}}},
         {"40 degrees: trough, then impact message",
          with([](SelectionInputs& i) { i.trough = 40; }),
-         {troughAngle, noImpact},
+         {troughAngleText, noImpactText},
          false,
          {{carryingIdler, std::nullopt, std::nullopt}, {impactIdler, "", 0}}},
         {"0 degrees: trough message only",
          with([](SelectionInputs& i) { i.trough = 0; }),
-         {troughAngle},
+         {troughAngleText},
          false,
          {{carryingIdler, std::nullopt, std::nullopt}, {impactIdler, "", 0}}},
         {"89 mm rollers: only the impact message, no legs, no skirt weights",
@@ -145,7 +136,7 @@ TEST(Width1000Selection, MessagesInOrderAndTheSlotsEachRowFills) {
              i.d = 89;
              i.bearing = 1;
          }),
-         {noImpact},
+         {noImpactText},
          false,
          {{carryingIdler, std::nullopt, std::nullopt},
           {impactIdler, "", 0},
@@ -169,7 +160,7 @@ TEST(Width1000Selection, MessagesInOrderAndTheSlotsEachRowFills) {
              i.form = 2;
              i.bearing = 5;
          }),
-         {noTransitionSmall},
+         {noTransitionSmallText},
          false,
          {{carryingIdler, std::nullopt, std::nullopt}}},
         {"flat sets ignore the bearing",
@@ -194,101 +185,64 @@ TEST(Width1000Selection, MessagesInOrderAndTheSlotsEachRowFills) {
              i.trough = 40;
              i.D = 500;
          }),
-         {noImpact, noTransitionSmall, badDiameter},
+         {noImpactText, noTransitionSmallText, badDiameter},
          true,
          {}},
     };
     for (const SelectionCase& c : cases) {
-        const testing::WidthRun run = testing::runWidth(width1000Rules, "04", c.inputs, "1200");
+        const WidthRun run = runWidth(width1000Rules, "04", c.inputs, "1200");
         EXPECT_EQ(run.result.stopped, c.stopped) << c.name;
         EXPECT_EQ(run.result.focusBox, 0) << c.name << ": 1000 mm stops never move the focus";
         EXPECT_EQ(run.selection.widthCode, "04") << c.name;
         EXPECT_EQ(run.dialogs.messageTexts(), c.messages) << c.name;
-        testing::expectSlots(run.selection, c.slots, c.name);
+        expectSlots(run.selection, c.slots, c.name);
     }
 }
 
 TEST(Width1000DrivePulley, DiameterOutsideTheListStopsTheConfirmWithItsCaption) {
     for (const std::string D : {"500", "631.5", "1250", "0", "99999"}) {
-        ConveyorDesign design = testing::design800();
-        design.shared.B = 1000;
-        EquipmentWindow window = testing::filledWindow(D);
-        EquipmentWindowValues values;
-        testing::ScriptedDialogs dialogs;
-        const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
-        EXPECT_EQ(result.outcome, SelectionOutcome::stopped) << D;
-        EXPECT_TRUE(result.reportText.empty()) << D;
-        EXPECT_FALSE(window.focusBox.has_value()) << D;
-        ASSERT_EQ(dialogs.shown.size(), 1u) << D;
-        EXPECT_EQ(dialogs.shown[0].text, badDiameter) << D;
-        EXPECT_EQ(dialogs.shown[0].caption, "消息框") << D;
+        const ConfirmedWindow run = confirmWindow(baseDesign(1000), filledWindow(D));
+        EXPECT_EQ(run.result.outcome, SelectionOutcome::stopped) << D;
+        EXPECT_TRUE(run.result.reportText.empty()) << D;
+        EXPECT_FALSE(run.window.focusBox.has_value()) << D;
+        ASSERT_EQ(run.dialogs.shown.size(), 1u) << D;
+        EXPECT_EQ(run.dialogs.shown[0].text, badDiameter) << D;
+        EXPECT_EQ(run.dialogs.shown[0].caption, equipmentMessageCaption) << D;
     }
 }
 
-struct LadderCase {
-    double D;
-    double Fh;  // [kN]
-    std::optional<std::string> code;
-    std::optional<double> weight;
-};
-
 TEST(Width1000DrivePulley, LimitsAreInclusiveAndTheLastLimitRaisesTheMessage) {
-    const std::vector<LadderCase> cases{
-        {630, 0, "5103Y/Z", 585},
-        {630, 40, "5103Y/Z", 585},
-        {630, 40.001, "5123Y/Z", 857},
-        {630, 73, "5123Y/Z", 857},
-        {630, 74, std::nullopt, std::nullopt},
-        {800, 73, "6123Y/Z", 964},
-        {800, 110, "6143Y/Z", 1168},
-        {800, 160, "6163Y/Z", 1376},
-        {800, 190, "6183Y/Z", 1691},
-        {800, 190.001, std::nullopt, std::nullopt},
-        {1000, 80, "7123Y/Z", 1162},
-        {1000, 110, "7143Y/Z", 1408},
-        {1000, 170, "7163Y/Z", 1617},
-        {1000, 210, "7183Y/Z", 1928},
-        {1000, 330, "7203Y/Z", 2585},
-        {1000, 330.5, std::nullopt, std::nullopt},
-    };
-    for (const LadderCase& c : cases) {
-        // Flat 89 mm rollers raise no other message and ask no leg height.
-        const testing::WidthRun run = testing::runWidth(
-            width1000Rules, "04", {.form = 1, .d = 89, .a0 = 1.2, .V = 2, .D = c.D, .Fh = c.Fh});
-        const std::string context = std::to_string(c.D) + " " + std::to_string(c.Fh);
-        EXPECT_FALSE(run.result.stopped) << context;
-        testing::expectSlots(run.selection, {{drivePulley, c.code, c.weight}}, context);
-        const std::vector<std::string> expected =
-            c.code ? std::vector<std::string>{} : std::vector<std::string>{noDrivePulley};
-        EXPECT_EQ(run.dialogs.messageTexts(), expected) << context;
-        // The rules go on after the message: the head chute is still chosen.
-        EXPECT_TRUE(run.selection[headChute].code.has_value()) << context;
-    }
+    // Flat 89 mm rollers raise no other message and ask no leg height.
+    expectLadder(width1000Rules, "04", {.form = 1, .d = 89, .a0 = 1.2, .V = 2},
+                 {
+                     {630, 0, "5103Y/Z", 585},
+                     {630, 40, "5103Y/Z", 585},
+                     {630, 40.001, "5123Y/Z", 857},
+                     {630, 73, "5123Y/Z", 857},
+                     {630, 74, std::nullopt, std::nullopt},
+                     {800, 73, "6123Y/Z", 964},
+                     {800, 110, "6143Y/Z", 1168},
+                     {800, 160, "6163Y/Z", 1376},
+                     {800, 190, "6183Y/Z", 1691},
+                     {800, 190.001, std::nullopt, std::nullopt},
+                     {1000, 80, "7123Y/Z", 1162},
+                     {1000, 110, "7143Y/Z", 1408},
+                     {1000, 170, "7163Y/Z", 1617},
+                     {1000, 210, "7183Y/Z", 1928},
+                     {1000, 330, "7203Y/Z", 2585},
+                     {1000, 330.5, std::nullopt, std::nullopt},
+                 });
 }
 
 TEST(Width1000DrivePulley, ThreeHundredThousandNewtonsOfTensionGiveExactly330kN) {
-    ConveyorDesign design = testing::design800();
-    design.shared.B = 1000;
+    ConveyorDesign design = baseDesign(1000);
     design.shared.T1 = 200000;
     design.shared.T2 = 100000;
-    EquipmentWindow window = testing::filledWindow("1000");
-    EquipmentWindowValues values;
-    testing::ScriptedDialogs dialogs;
-    dialogs.textAnswers.push_back("1200");
-    const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
-    ASSERT_EQ(result.outcome, SelectionOutcome::completed);
-    EXPECT_EQ(result.selection[drivePulley].code, "7203Y/Z");
-    EXPECT_TRUE(dialogs.messageTexts().empty());
+    const ConfirmedWindow run = confirmWindow(design, filledWindow("1000"), {"1200"});
+    ASSERT_EQ(run.result.outcome, SelectionOutcome::completed);
+    EXPECT_EQ(run.result.selection[drivePulley].code, "7203Y/Z");
+    EXPECT_TRUE(run.dialogs.messageTexts().empty());
 }
-
-struct LegCase {
-    double d;
-    std::string answer;
-    std::optional<std::string> codeI;  // nullopt: the answer is refused
-    double weightI;
-    std::string codeII;
-    double weightII;
-};
 
 TEST(Width1000Legs, HeightsOnAndAroundEveryBound) {
     const std::vector<LegCase> cases{
@@ -329,21 +283,11 @@ TEST(Width1000Legs, HeightsOnAndAroundEveryBound) {
          "请输入具体值："},
     };
     for (const LegCase& c : cases) {
-        const std::string context = std::to_string(c.d) + " " + c.answer;
-        const testing::WidthRun run = testing::runWidth(
+        const WidthRun run = runWidth(
             width1000Rules, "04",
             {.form = 1, .d = c.d, .bearing = 2, .a0 = 1.2, .V = 2, .D = 800, .Fh = 60}, c.answer);
-        ASSERT_EQ(testing::inputBoxCount(run.dialogs), 1u) << context;
+        expectLegs(run, c);
         EXPECT_EQ(run.dialogs.shown[0].text, (c.d == 108 ? prompts[0] : prompts[1]).second);
-        EXPECT_EQ(run.dialogs.shown[0].caption, "输入框");
-        if (!c.codeI) {
-            EXPECT_EQ(run.dialogs.messageTexts(), std::vector<std::string>{invalidLeg}) << context;
-            testing::expectSlots(run.selection, {{legI, "", 0}, {legII, "", 0}}, context);
-            continue;
-        }
-        EXPECT_TRUE(run.dialogs.messageTexts().empty()) << context;
-        testing::expectSlots(run.selection,
-                             {{legI, *c.codeI, c.weightI}, {legII, c.codeII, c.weightII}}, context);
     }
 }
 
@@ -359,89 +303,63 @@ TEST(Width1000HeadChute, CodeAndLengthConstantsFollowDiameterAndSpeedLimit) {
         {1000, 1.5, "271", 1380, 1150, 1260}, {1000, 2, "272", 1536, 1500, 1610},
     };
     for (const ChuteCase& c : cases) {
-        const testing::WidthRun run =
-            testing::runWidth(width1000Rules, "04", {.form = 1, .d = 89, .V = c.V, .D = c.D});
+        const WidthRun run =
+            runWidth(width1000Rules, "04", {.form = 1, .d = 89, .V = c.V, .D = c.D});
         const std::string context = std::to_string(c.D) + " " + std::to_string(c.V);
-        testing::expectSlots(run.selection, {{headChute, c.code, c.weight}}, context);
+        expectSlots(run.selection, {{headChute, c.code, c.weight}}, context);
         EXPECT_EQ(run.selection.chuteLengthBase, c.base) << context;
         EXPECT_EQ(run.selection.chuteLengthDeduction, c.deduction) << context;
     }
 }
 
 TEST(Width1000Report, WholeReportOfOneDesign) {
-    ConveyorDesign design = testing::design800();
+    ConveyorDesign design = baseDesign(1000);
     SharedDesign& s = design.shared;
-    s.B = 1000;
     s.a0 = 1;
     s.carryingRollerDiameter = 133;
     s.carryingBearing = 3;
     s.carryingTroughAngle = 45;
     s.carryingTiltAngle = 1.5;  // Fh = 60.500825 kN
-    EquipmentWindow window = testing::filledWindow("1000");
-    EquipmentWindowValues values;
-    testing::ScriptedDialogs dialogs;
-    dialogs.textAnswers.push_back("1510");
-
-    const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
-
-    ASSERT_EQ(result.outcome, SelectionOutcome::completed);
-    EXPECT_TRUE(dialogs.messageTexts().empty());
-    testing::expectReportLines(
-        result.reportText, {
-                               "一.初始条件",
-                               "  1.输送带宽度B= 1000mm",
-                               "  2.输送速度V= 2m/s",
-                               "  3.物料密度r= 1000kg/m^3",
-                               "  4.输送能力Q= 500t/h",
-                               "  5.输送机水平投影长度Lh= 100m",
-                               "  6.物料提升高度H= 5m",
-                               "",
-                               "二.计算结果列表",
-                               "  1.圆周驱动力Fu= 12345.68N",
-                               "  2.传动滚筒圆周驱动功率Pa= 24.69136kw",
-                               "  3.驱动电机所需功率Pm= 30.12346kw",
-                               "  4.T1= 40000.5N",
-                               "  5.T2= 15000.25N",
-                               "  6.T3= 16000N",
-                               "  7.T4= 17250.75N",
-                               "8.承载面阻力Fw： 8765.432N",
-                               "9.回程面阻力Fk： 1234.568N",
-                               "",
-                               "三.设备列表（名称/型号/单重(kg)）",
-                               "  1.传动滚筒         DTⅡ04A7123Y/Z      1162",
-                               "  2.过渡托辊10度     DTⅡ04C0433         44.5",
-                               "  3.过渡托辊20度     DTⅡ04C0533         44.7",
-                               "  4.过渡托辊30度     DTⅡ04C0633         44.8",
-                               "  5.缓冲托辊         DTⅡ04C0834         65.3",
-                               "  6.上托辊           DTⅡ04C0233         48.2",
-                               "  7.上调心托辊       DTⅡ04C      0",
-                               "  8.尾部改向滚筒     DTⅡ04B      0",
-                               "  9.下托辊           DTⅡ04C      0",
-                               "  10.下调心托辊      DTⅡ04C      0",
-                               "  11.头部清扫器      DTⅡ04E1      72.9",
-                               "  12.空段清扫器      DTⅡ04E2      24",
-                               "  13.拉紧装置        DTⅡ04D      0",
-                               "  14.增面轮          DTⅡ04B      0",
-                               "",
-                               "四.结构件清单",
-                               "  1.头部支架                              DTⅡ04J01         0",
-                               "  2.头部漏斗L= 695                        DTⅡ04J22272      1536",
-                               "  3.中间架L6000                           DTⅡ04J07111      147.8",
-                               "  4.中间架L3000~6000                      DTⅡ04J07101      0",
-                               "  5.凸弧段中间架L6000                     DTⅡ04J07112      147.8",
-                               "  6.凸弧段中间架L3000~6000                DTⅡ04J07102      0",
-                               "  7.凹弧段中间架（R80000）L6000           DTⅡ04J07113      147.8",
-                               "  8.凹弧段中间架（R120000）L6000          DTⅡ04J07114      147.8",
-                               "  9.凹弧段中间架（R80000）L3000~6000      DTⅡ04J07103      0",
-                               "  10.凹弧段中间架（R120000）L3000~6000    DTⅡ04J07104      0",
-                               "  11.落料段中间架                         DTⅡ04J07105      0",
-                               "  12.支腿Ⅰ                               DTⅡ04J081301      28.393",
-                               "  13.支腿Ⅱ                               DTⅡ04J081302      42.793",
-                               "  14.拉紧装置架                           DTⅡ",
-                               "  16.导料槽前段                           DTⅡ04J21111      175.9",
-                               "  17.导料槽中段                           DTⅡ04J21121      170.1",
-                               "  18.导料槽后段                           DTⅡ04J21131      193.8",
-                           });
+    const ConfirmedWindow run = confirmWindow(design, filledWindow("1000"), {"1510"});
+    ASSERT_EQ(run.result.outcome, SelectionOutcome::completed);
+    EXPECT_TRUE(run.dialogs.messageTexts().empty());
+    expectReportLines(run.result.reportText, baseReportOpening("1000"),
+                      {
+                          "三.设备列表（名称/型号/单重(kg)）",
+                          "  1.传动滚筒         DTⅡ04A7123Y/Z      1162",
+                          "  2.过渡托辊10度     DTⅡ04C0433         44.5",
+                          "  3.过渡托辊20度     DTⅡ04C0533         44.7",
+                          "  4.过渡托辊30度     DTⅡ04C0633         44.8",
+                          "  5.缓冲托辊         DTⅡ04C0834         65.3",
+                          "  6.上托辊           DTⅡ04C0233         48.2",
+                          "  7.上调心托辊       DTⅡ04C      0",
+                          "  8.尾部改向滚筒     DTⅡ04B      0",
+                          "  9.下托辊           DTⅡ04C      0",
+                          "  10.下调心托辊      DTⅡ04C      0",
+                          "  11.头部清扫器      DTⅡ04E1      72.9",
+                          "  12.空段清扫器      DTⅡ04E2      24",
+                          "  13.拉紧装置        DTⅡ04D      0",
+                          "  14.增面轮          DTⅡ04B      0",
+                          "",
+                          "四.结构件清单",
+                          "  1.头部支架                              DTⅡ04J01         0",
+                          "  2.头部漏斗L= 695                        DTⅡ04J22272      1536",
+                          "  3.中间架L6000                           DTⅡ04J07111      147.8",
+                          "  4.中间架L3000~6000                      DTⅡ04J07101      0",
+                          "  5.凸弧段中间架L6000                     DTⅡ04J07112      147.8",
+                          "  6.凸弧段中间架L3000~6000                DTⅡ04J07102      0",
+                          "  7.凹弧段中间架（R80000）L6000           DTⅡ04J07113      147.8",
+                          "  8.凹弧段中间架（R120000）L6000          DTⅡ04J07114      147.8",
+                          "  9.凹弧段中间架（R80000）L3000~6000      DTⅡ04J07103      0",
+                          "  10.凹弧段中间架（R120000）L3000~6000    DTⅡ04J07104      0",
+                          "  11.落料段中间架                         DTⅡ04J07105      0",
+                          "  12.支腿Ⅰ                               DTⅡ04J081301      28.393",
+                          "  13.支腿Ⅱ                               DTⅡ04J081302      42.793",
+                          "  14.拉紧装置架                           DTⅡ",
+                          "  16.导料槽前段                           DTⅡ04J21111      175.9",
+                          "  17.导料槽中段                           DTⅡ04J21121      170.1",
+                          "  18.导料槽后段                           DTⅡ04J21131      193.8",
+                      });
 }
 
 }  // namespace

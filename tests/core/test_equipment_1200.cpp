@@ -8,8 +8,7 @@
 
 #include "core/equipment/width_tables.h"
 #include "core/report/report_text.h"
-#include "test_equipment_design.h"
-#include "test_wide_belts.h"
+#include "equipment_test_support.h"
 
 namespace dtii {
 namespace {
@@ -24,7 +23,7 @@ struct IdlerCase {
     const char* name;
     SelectionInputs inputs;
     std::vector<std::string> messages;
-    std::vector<SlotHolds> slots;
+    std::vector<SlotExpectation> slots;
 };
 
 std::string expectedCaption(const std::string& text) {
@@ -153,10 +152,7 @@ TEST(Width1200Idlers, MessagesInOrderAndTheSlotsTheyLeave) {
                 EXPECT_EQ(box.caption, expectedCaption(box.text)) << box.text;
             }
         }
-        for (const SlotHolds& e : c.slots) {
-            EXPECT_EQ(run.selection[e.slot].code, e.code) << static_cast<int>(e.slot);
-            EXPECT_EQ(run.selection[e.slot].unitWeight, e.weight) << static_cast<int>(e.slot);
-        }
+        expectSlots(run.selection, c.slots, c.name);
     }
 }
 
@@ -174,71 +170,43 @@ TEST(Width1200DrivePulley, AnUnlistedDiameterStopsAfterTheIdlerMessages) {
 }
 
 TEST(Width1200DrivePulley, TheConfirmEndsWithoutAReportOrFocus) {
-    ConveyorDesign design = design800();
-    design.shared.B = 1200;
-    EquipmentWindow window = filledWindow("710");
-    EquipmentWindowValues values;
-    ScriptedDialogs dialogs;
-    const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
-    EXPECT_EQ(result.outcome, SelectionOutcome::stopped);
-    EXPECT_TRUE(result.reportText.empty());
-    EXPECT_FALSE(window.focusBox.has_value());
-    EXPECT_EQ(window.boxes[1], "710");
-    EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{badDiameter});
+    const ConfirmedWindow run = confirmWindow(baseDesign(1200), filledWindow("710"));
+    EXPECT_EQ(run.result.outcome, SelectionOutcome::stopped);
+    EXPECT_TRUE(run.result.reportText.empty());
+    EXPECT_FALSE(run.window.focusBox.has_value());
+    EXPECT_EQ(run.window.boxes[1], "710");
+    EXPECT_EQ(run.dialogs.messageTexts(), std::vector<std::string>{badDiameter});
 }
 
 TEST(Width1200DrivePulley, LimitsAreInclusiveUpTo7223) {
-    struct LadderCase {
-        double D, Fh;
-        std::optional<std::string> code;
-        std::optional<double> weight;
-    };
-    const std::vector<LadderCase> cases{
-        {630, 52, "5123Y/Z", 967},       {630, 52.01, "5143Y/Z", 1156},
-        {630, 85, "5143Y/Z", 1156},      {630, 85.01, std::nullopt, std::nullopt},
-        {800, 80, "6123Y/Z", 1059},      {800, 140, "6163Y/Z", 1520},
-        {800, 180, "6183Y/Z", 1928},     {800, 230, "6203Y/Z", 2393},
-        {800, 230.01, std::nullopt, {}}, {1000, 0, "7123Y/Z", 1307},
-        {1000, 210, "7183Y/Z", 2173},    {1000, 210.5, "7203Y/Z", 2813},
-        {1000, 330, "7223Y/Z", 3234},    {1000, 330.01, std::nullopt, std::nullopt},
-    };
-    for (const LadderCase& c : cases) {
-        SelectionInputs inputs = carrying(1, 108, 2, 0, 0, c.D);
-        inputs.Fh = c.Fh;
-        const WidthRun run = runWidth(width1200Rules, "05", inputs, "1200");
-        EXPECT_FALSE(run.result.stopped);
-        EXPECT_EQ(run.selection[drivePulley].code, c.code) << c.D << " " << c.Fh;
-        EXPECT_EQ(run.selection[drivePulley].unitWeight, c.weight) << c.D << " " << c.Fh;
-        const auto expected =
-            c.code ? std::vector<std::string>{} : std::vector<std::string>{noDrivePulleyText};
-        EXPECT_EQ(run.dialogs.messageTexts(), expected) << c.D << " " << c.Fh;
-        EXPECT_TRUE(run.selection[headChute].code.has_value()) << "the stages go on";
-    }
+    expectLadder(width1200Rules, "05", carrying(1, 108, 2, 0, 0, 0),
+                 {
+                     {630, 52, "5123Y/Z", 967},
+                     {630, 52.01, "5143Y/Z", 1156},
+                     {630, 85, "5143Y/Z", 1156},
+                     {630, 85.01, std::nullopt, std::nullopt},
+                     {800, 80, "6123Y/Z", 1059},
+                     {800, 140, "6163Y/Z", 1520},
+                     {800, 180, "6183Y/Z", 1928},
+                     {800, 230, "6203Y/Z", 2393},
+                     {800, 230.01, std::nullopt, {}},
+                     {1000, 0, "7123Y/Z", 1307},
+                     {1000, 210, "7183Y/Z", 2173},
+                     {1000, 210.5, "7203Y/Z", 2813},
+                     {1000, 330, "7223Y/Z", 3234},
+                     {1000, 330.01, std::nullopt, std::nullopt},
+                 });
 }
 
 // A load of exactly 330 kN, as the confirm computes it from the tensions, takes the top rung.
 TEST(Width1200DrivePulley, TensionsOf300000NewtonsReachTheTopRungExactly) {
-    ConveyorDesign design = design800();
-    design.shared.B = 1200;
+    ConveyorDesign design = baseDesign(1200);
     design.shared.T1 = 200000;
     design.shared.T2 = 100000;
-    EquipmentWindow window = filledWindow("1000");
-    EquipmentWindowValues values;
-    ScriptedDialogs dialogs;
-    dialogs.textAnswers.push_back("1200");
-    const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
-    ASSERT_EQ(result.outcome, SelectionOutcome::completed);
-    EXPECT_EQ(result.selection[drivePulley].code, "7223Y/Z");
+    const ConfirmedWindow run = confirmWindow(design, filledWindow("1000"), {"1200"});
+    ASSERT_EQ(run.result.outcome, SelectionOutcome::completed);
+    EXPECT_EQ(run.result.selection[drivePulley].code, "7223Y/Z");
 }
-
-struct LegCase {
-    double d;
-    const char* answer;
-    std::optional<std::string> codeI;  // nullopt: the answer is refused
-    double weightI = 0;
-    std::string codeII;
-    double weightII = 0;
-};
 
 TEST(Width1200Legs, HeightsOnAndAroundEveryBound) {
     const std::vector<LegCase> cases{
@@ -269,22 +237,7 @@ TEST(Width1200Legs, HeightsOnAndAroundEveryBound) {
         {159, "1905.5", std::nullopt, 0, "", 0},
     };
     for (const LegCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.d) + " " + c.answer);
-        const WidthRun run =
-            runWidth(width1200Rules, "05", carrying(1, c.d, 3, 0, 0, 800), c.answer);
-        const Slot& legI = run.selection[SlotId::legI];
-        const Slot& legII = run.selection[SlotId::legII];
-        if (!c.codeI) {
-            EXPECT_EQ(run.dialogs.messageTexts(), std::vector<std::string>{invalidLegText});
-            EXPECT_EQ(legI, (Slot{"", 0.0}));
-            EXPECT_EQ(legII, (Slot{"", 0.0}));
-            continue;
-        }
-        EXPECT_TRUE(run.dialogs.messageTexts().empty());
-        EXPECT_EQ(legI.code, c.codeI);
-        EXPECT_NEAR(legI.unitWeight.value_or(-1), c.weightI, 1e-9);
-        EXPECT_EQ(legII.code, c.codeII);
-        EXPECT_NEAR(legII.unitWeight.value_or(-1), c.weightII, 1e-9);
+        expectLegs(runWidth(width1200Rules, "05", carrying(1, c.d, 3, 0, 0, 800), c.answer), c);
     }
 }
 
@@ -330,79 +283,49 @@ TEST(Width1200HeadChute, CodeAndLengthFollowDiameterAndSpeed) {
 }
 
 TEST(Width1200Report, WholeReportForA133mmTroughedBelt) {
-    ConveyorDesign design = design800();
-    SharedDesign& s = design.shared;
-    s.B = 1200;
-    s.carryingRollerDiameter = 133;
-    s.carryingBearing = 3;  // 4G305
-    EquipmentWindow window = filledWindow("800");
-    EquipmentWindowValues values;
-    ScriptedDialogs dialogs;
-    dialogs.textAnswers.push_back("1300");
-    const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
-    ASSERT_EQ(result.outcome, SelectionOutcome::completed);
-    EXPECT_TRUE(dialogs.messageTexts().empty());
-
-    const std::vector<std::string> expected{
-        "一.初始条件",
-        "  1.输送带宽度B= 1200mm",
-        "  2.输送速度V= 2m/s",
-        "  3.物料密度r= 1000kg/m^3",
-        "  4.输送能力Q= 500t/h",
-        "  5.输送机水平投影长度Lh= 100m",
-        "  6.物料提升高度H= 5m",
-        "",
-        "二.计算结果列表",
-        "  1.圆周驱动力Fu= 12345.68N",
-        "  2.传动滚筒圆周驱动功率Pa= 24.69136kw",
-        "  3.驱动电机所需功率Pm= 30.12346kw",
-        "  4.T1= 40000.5N",
-        "  5.T2= 15000.25N",
-        "  6.T3= 16000N",
-        "  7.T4= 17250.75N",
-        "8.承载面阻力Fw： 8765.432N",
-        "9.回程面阻力Fk： 1234.568N",
-        "",
-        "三.设备列表（名称/型号/单重(kg)）",
-        "  1.传动滚筒         DTⅡ05A6123Y/Z      1059",
-        "  2.过渡托辊10度     DTⅡ05C0433         58.3",
-        "  3.过渡托辊20度     DTⅡ05C0533         58.3",
-        "  4.过渡托辊30度     DTⅡ05C0633         58.4",
-        "  5.缓冲托辊         DTⅡ05C0734         77.1",
-        "  6.上托辊           DTⅡ05C0333         58.6",
-        "  7.上调心托辊       DTⅡ05C      0",
-        "  8.尾部改向滚筒     DTⅡ05B      0",
-        "  9.下托辊           DTⅡ05C      0",
-        "  10.下调心托辊      DTⅡ05C      0",
-        "  11.头部清扫器      DTⅡ05E1      78",
-        "  12.空段清扫器      DTⅡ05E2      27.8",
-        "  13.拉紧装置        DTⅡ05D      0",
-        "  14.增面轮          DTⅡ05B      0",
-        "",
-        "四.结构件清单",
-        "  1.头部支架                              DTⅡ05J01         0",
-        "  2.头部漏斗L= 776                        DTⅡ05J22262      1612",
-        "  3.中间架L6000                           DTⅡ05J07121      147.8",
-        "  4.中间架L3000~6000                      DTⅡ05J07101      0",
-        "  5.凸弧段中间架L6000                     DTⅡ05J07122      147.8",
-        "  6.凸弧段中间架L3000~6000                DTⅡ05J07102      0",
-        "  7.凹弧段中间架（R80000）L6000           DTⅡ05J07123      147.8",
-        "  8.凹弧段中间架（R120000）L6000          DTⅡ05J07124      147.8",
-        "  9.凹弧段中间架（R80000）L3000~6000      DTⅡ05J07103      0",
-        "  10.凹弧段中间架（R120000）L3000~6000    DTⅡ05J07104      0",
-        "  11.落料段中间架                         DTⅡ05J07105      0",
-        "  12.支腿Ⅰ                               DTⅡ05J081301      26.395",
-        "  13.支腿Ⅱ                               DTⅡ05J081302      39.595",
-        "  14.拉紧装置架                           DTⅡ",
-        "  16.导料槽前段                           DTⅡ05J21111      195.1",
-        "  17.导料槽中段                           DTⅡ05J21121      187.7",
-        "  18.导料槽后段                           DTⅡ05J21131      217.1",
-    };
-    const std::vector<std::string> lines = reportLines(result.reportText);
-    ASSERT_EQ(lines.size(), expected.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
-    }
+    ConveyorDesign design = baseDesign(1200);
+    design.shared.carryingRollerDiameter = 133;
+    design.shared.carryingBearing = 3;  // 4G305
+    const ConfirmedWindow run = confirmWindow(design, filledWindow("800"), {"1300"});
+    ASSERT_EQ(run.result.outcome, SelectionOutcome::completed);
+    EXPECT_TRUE(run.dialogs.messageTexts().empty());
+    expectReportLines(run.result.reportText, baseReportOpening("1200"),
+                      {
+                          "三.设备列表（名称/型号/单重(kg)）",
+                          "  1.传动滚筒         DTⅡ05A6123Y/Z      1059",
+                          "  2.过渡托辊10度     DTⅡ05C0433         58.3",
+                          "  3.过渡托辊20度     DTⅡ05C0533         58.3",
+                          "  4.过渡托辊30度     DTⅡ05C0633         58.4",
+                          "  5.缓冲托辊         DTⅡ05C0734         77.1",
+                          "  6.上托辊           DTⅡ05C0333         58.6",
+                          "  7.上调心托辊       DTⅡ05C      0",
+                          "  8.尾部改向滚筒     DTⅡ05B      0",
+                          "  9.下托辊           DTⅡ05C      0",
+                          "  10.下调心托辊      DTⅡ05C      0",
+                          "  11.头部清扫器      DTⅡ05E1      78",
+                          "  12.空段清扫器      DTⅡ05E2      27.8",
+                          "  13.拉紧装置        DTⅡ05D      0",
+                          "  14.增面轮          DTⅡ05B      0",
+                          "",
+                          "四.结构件清单",
+                          "  1.头部支架                              DTⅡ05J01         0",
+                          "  2.头部漏斗L= 776                        DTⅡ05J22262      1612",
+                          "  3.中间架L6000                           DTⅡ05J07121      147.8",
+                          "  4.中间架L3000~6000                      DTⅡ05J07101      0",
+                          "  5.凸弧段中间架L6000                     DTⅡ05J07122      147.8",
+                          "  6.凸弧段中间架L3000~6000                DTⅡ05J07102      0",
+                          "  7.凹弧段中间架（R80000）L6000           DTⅡ05J07123      147.8",
+                          "  8.凹弧段中间架（R120000）L6000          DTⅡ05J07124      147.8",
+                          "  9.凹弧段中间架（R80000）L3000~6000      DTⅡ05J07103      0",
+                          "  10.凹弧段中间架（R120000）L3000~6000    DTⅡ05J07104      0",
+                          "  11.落料段中间架                         DTⅡ05J07105      0",
+                          "  12.支腿Ⅰ                               DTⅡ05J081301      26.395",
+                          "  13.支腿Ⅱ                               DTⅡ05J081302      39.595",
+                          "  14.拉紧装置架                           DTⅡ",
+                          "  16.导料槽前段                           DTⅡ05J21111      195.1",
+                          "  17.导料槽中段                           DTⅡ05J21121      187.7",
+                          "  18.导料槽后段                           DTⅡ05J21131      217.1",
+                      });
 }
 
 }  // namespace

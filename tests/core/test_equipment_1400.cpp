@@ -8,8 +8,7 @@
 
 #include "core/equipment/width_tables.h"
 #include "core/report/report_text.h"
-#include "test_equipment_design.h"
-#include "test_wide_belts.h"
+#include "equipment_test_support.h"
 
 namespace dtii {
 namespace {
@@ -24,7 +23,7 @@ struct IdlerCase {
     const char* name;
     SelectionInputs inputs;
     std::vector<std::string> messages;
-    std::vector<SlotHolds> slots;
+    std::vector<SlotExpectation> slots;
 };
 
 TEST(Width1400Idlers, MessagesInOrderAndTheSlotsTheyLeave) {
@@ -104,10 +103,7 @@ TEST(Width1400Idlers, MessagesInOrderAndTheSlotsTheyLeave) {
         EXPECT_FALSE(run.result.stopped);
         EXPECT_EQ(run.selection.widthCode, "06");
         EXPECT_EQ(run.dialogs.messageTexts(), c.messages);
-        for (const SlotHolds& e : c.slots) {
-            EXPECT_EQ(run.selection[e.slot].code, e.code) << static_cast<int>(e.slot);
-            EXPECT_EQ(run.selection[e.slot].unitWeight, e.weight) << static_cast<int>(e.slot);
-        }
+        expectSlots(run.selection, c.slots, c.name);
     }
 }
 
@@ -128,39 +124,20 @@ TEST(Width1400DrivePulley, OnlyDiameters800And1000AreAccepted) {
 }
 
 TEST(Width1400DrivePulley, LimitsAreInclusiveUpTo7223) {
-    struct LadderCase {
-        double D, Fh;
-        std::optional<std::string> code;
-        std::optional<double> weight;
-    };
-    const std::vector<LadderCase> cases{
-        {800, 100, "6143Y/Z", 1417},     {800, 100.01, "6163Y/Z", 1530},
-        {800, 170, "6183Y/Z", 2004},     {800, 210, "6203Y/Z", 2553},
-        {800, 210.01, std::nullopt, {}}, {1000, 100, "7143Y/Z", 1720},
-        {1000, 160, "7163Y/Z", 1919},    {1000, 260, "7203Y/Z", 2994},
-        {1000, 300, "7223Y/Z", 3456},    {1000, 300.5, std::nullopt, std::nullopt},
-    };
-    for (const LadderCase& c : cases) {
-        SelectionInputs inputs = carrying(1, 108, 3, 0, 0, c.D);
-        inputs.Fh = c.Fh;
-        const WidthRun run = runWidth(width1400Rules, "06", inputs, "1200");
-        EXPECT_FALSE(run.result.stopped);
-        EXPECT_EQ(run.selection[drivePulley].code, c.code) << c.D << " " << c.Fh;
-        EXPECT_EQ(run.selection[drivePulley].unitWeight, c.weight) << c.D << " " << c.Fh;
-        const auto expected =
-            c.code ? std::vector<std::string>{} : std::vector<std::string>{noDrivePulleyText};
-        EXPECT_EQ(run.dialogs.messageTexts(), expected) << c.D << " " << c.Fh;
-    }
+    expectLadder(width1400Rules, "06", carrying(1, 108, 3, 0, 0, 0),
+                 {
+                     {800, 100, "6143Y/Z", 1417},
+                     {800, 100.01, "6163Y/Z", 1530},
+                     {800, 170, "6183Y/Z", 2004},
+                     {800, 210, "6203Y/Z", 2553},
+                     {800, 210.01, std::nullopt, {}},
+                     {1000, 100, "7143Y/Z", 1720},
+                     {1000, 160, "7163Y/Z", 1919},
+                     {1000, 260, "7203Y/Z", 2994},
+                     {1000, 300, "7223Y/Z", 3456},
+                     {1000, 300.5, std::nullopt, std::nullopt},
+                 });
 }
-
-struct LegCase {
-    double d;
-    const char* answer;
-    std::optional<std::string> codeI;  // nullopt: the answer is refused
-    double weightI = 0;
-    std::string codeII;
-    double weightII = 0;
-};
 
 // The 108 mm range below 1500 falls by 1.38 kg per 100 mm, every other range by 1.93; the 159 mm
 // range includes 1255 here.
@@ -189,24 +166,7 @@ TEST(Width1400Legs, HeightsOnAndAroundEveryBoundWithBothSlopes) {
         {159, "1906", std::nullopt, 0, "", 0},
     };
     for (const LegCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.d) + " " + c.answer);
-        const WidthRun run =
-            runWidth(width1400Rules, "06", carrying(1, c.d, 4, 0, 0, 1000), c.answer);
-        ASSERT_FALSE(run.dialogs.shown.empty());
-        EXPECT_EQ(run.dialogs.shown[0].kind, ShownBox::Kind::input);
-        const Slot& legI = run.selection[SlotId::legI];
-        const Slot& legII = run.selection[SlotId::legII];
-        if (!c.codeI) {
-            EXPECT_EQ(run.dialogs.messageTexts(), std::vector<std::string>{invalidLegText});
-            EXPECT_EQ(legI, (Slot{"", 0.0}));
-            EXPECT_EQ(legII, (Slot{"", 0.0}));
-            continue;
-        }
-        EXPECT_TRUE(run.dialogs.messageTexts().empty());
-        EXPECT_EQ(legI.code, c.codeI);
-        EXPECT_NEAR(legI.unitWeight.value_or(-1), c.weightI, 1e-9);
-        EXPECT_EQ(legII.code, c.codeII);
-        EXPECT_NEAR(legII.unitWeight.value_or(-1), c.weightII, 1e-9);
+        expectLegs(runWidth(width1400Rules, "06", carrying(1, c.d, 4, 0, 0, 1000), c.answer), c);
     }
 }
 
@@ -232,83 +192,54 @@ TEST(Width1400HeadChute, CodeAndLengthFollowDiameterAndSpeed) {
 }
 
 TEST(Width1400Report, WholeReportForA159mmBeltAt45Degrees) {
-    ConveyorDesign design = design800();
+    ConveyorDesign design = baseDesign(1400);
     SharedDesign& s = design.shared;
-    s.B = 1400;
     s.V = 1.5;
     s.a0 = 1;
     s.carryingRollerDiameter = 159;
     s.carryingBearing = 4;  // 4G306
     s.carryingTroughAngle = 45;
     s.carryingTiltAngle = 0;
-    EquipmentWindow window = filledWindow("1000");
-    EquipmentWindowValues values;
-    ScriptedDialogs dialogs;
-    dialogs.textAnswers.push_back("1600");
-    const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
-    ASSERT_EQ(result.outcome, SelectionOutcome::completed);
-    EXPECT_TRUE(dialogs.messageTexts().empty());
-
-    const std::vector<std::string> expected{
-        "一.初始条件",
-        "  1.输送带宽度B= 1400mm",
-        "  2.输送速度V= 1.5m/s",
-        "  3.物料密度r= 1000kg/m^3",
-        "  4.输送能力Q= 500t/h",
-        "  5.输送机水平投影长度Lh= 100m",
-        "  6.物料提升高度H= 5m",
-        "",
-        "二.计算结果列表",
-        "  1.圆周驱动力Fu= 12345.68N",
-        "  2.传动滚筒圆周驱动功率Pa= 24.69136kw",
-        "  3.驱动电机所需功率Pm= 30.12346kw",
-        "  4.T1= 40000.5N",
-        "  5.T2= 15000.25N",
-        "  6.T3= 16000N",
-        "  7.T4= 17250.75N",
-        "8.承载面阻力Fw： 8765.432N",
-        "9.回程面阻力Fk： 1234.568N",
-        "",
-        "三.设备列表（名称/型号/单重(kg)）",
-        "  1.传动滚筒         DTⅡ06A7143Y/Z      1720",
-        "  2.过渡托辊10度     DTⅡ06C0444         82.3",
-        "  3.过渡托辊20度     DTⅡ06C0544         86.4",
-        "  4.过渡托辊30度     DTⅡ06C0644         86.5",
-        "  5.缓冲托辊         DTⅡ06C0846         121.4",
-        "  6.上托辊           DTⅡ06C0244         90.9",
-        "  7.上调心托辊       DTⅡ06C      0",
-        "  8.尾部改向滚筒     DTⅡ06B      0",
-        "  9.下托辊           DTⅡ06C      0",
-        "  10.下调心托辊      DTⅡ06C      0",
-        "  11.头部清扫器      DTⅡ06E1      82.6",
-        "  12.空段清扫器      DTⅡ06E2      30.9",
-        "  13.拉紧装置        DTⅡ06D      0",
-        "  14.增面轮          DTⅡ06B      0",
-        "",
-        "四.结构件清单",
-        "  1.头部支架                              DTⅡ06J01         0",
-        "  2.头部漏斗L= 516                        DTⅡ06J22271      1635",
-        "  3.中间架L6000                           DTⅡ06J07111      177.9",
-        "  4.中间架L3000~6000                      DTⅡ06J07101      0",
-        "  5.凸弧段中间架L6000                     DTⅡ06J07112      177.9",
-        "  6.凸弧段中间架L3000~6000                DTⅡ06J07102      0",
-        "  7.凹弧段中间架（R80000）L6000           DTⅡ06J07113      177.9",
-        "  8.凹弧段中间架（R120000）L6000          DTⅡ06J07114      177.9",
-        "  9.凹弧段中间架（R80000）L3000~6000      DTⅡ06J07103      0",
-        "  10.凹弧段中间架（R120000）L3000~6000    DTⅡ06J07104      0",
-        "  11.落料段中间架                         DTⅡ06J07105      0",
-        "  12.支腿Ⅰ                               DTⅡ06J081401      38.3135",
-        "  13.支腿Ⅱ                               DTⅡ06J081402      55.1135",
-        "  14.拉紧装置架                           DTⅡ",
-        "  16.导料槽前段                           DTⅡ06J21111      217.3",
-        "  17.导料槽中段                           DTⅡ06J21121      208.2",
-        "  18.导料槽后段                           DTⅡ06J21131      243.3",
-    };
-    const std::vector<std::string> lines = reportLines(result.reportText);
-    ASSERT_EQ(lines.size(), expected.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
-    }
+    const ConfirmedWindow run = confirmWindow(design, filledWindow("1000"), {"1600"});
+    ASSERT_EQ(run.result.outcome, SelectionOutcome::completed);
+    EXPECT_TRUE(run.dialogs.messageTexts().empty());
+    expectReportLines(run.result.reportText, baseReportOpening("1400", "1.5"),
+                      {
+                          "三.设备列表（名称/型号/单重(kg)）",
+                          "  1.传动滚筒         DTⅡ06A7143Y/Z      1720",
+                          "  2.过渡托辊10度     DTⅡ06C0444         82.3",
+                          "  3.过渡托辊20度     DTⅡ06C0544         86.4",
+                          "  4.过渡托辊30度     DTⅡ06C0644         86.5",
+                          "  5.缓冲托辊         DTⅡ06C0846         121.4",
+                          "  6.上托辊           DTⅡ06C0244         90.9",
+                          "  7.上调心托辊       DTⅡ06C      0",
+                          "  8.尾部改向滚筒     DTⅡ06B      0",
+                          "  9.下托辊           DTⅡ06C      0",
+                          "  10.下调心托辊      DTⅡ06C      0",
+                          "  11.头部清扫器      DTⅡ06E1      82.6",
+                          "  12.空段清扫器      DTⅡ06E2      30.9",
+                          "  13.拉紧装置        DTⅡ06D      0",
+                          "  14.增面轮          DTⅡ06B      0",
+                          "",
+                          "四.结构件清单",
+                          "  1.头部支架                              DTⅡ06J01         0",
+                          "  2.头部漏斗L= 516                        DTⅡ06J22271      1635",
+                          "  3.中间架L6000                           DTⅡ06J07111      177.9",
+                          "  4.中间架L3000~6000                      DTⅡ06J07101      0",
+                          "  5.凸弧段中间架L6000                     DTⅡ06J07112      177.9",
+                          "  6.凸弧段中间架L3000~6000                DTⅡ06J07102      0",
+                          "  7.凹弧段中间架（R80000）L6000           DTⅡ06J07113      177.9",
+                          "  8.凹弧段中间架（R120000）L6000          DTⅡ06J07114      177.9",
+                          "  9.凹弧段中间架（R80000）L3000~6000      DTⅡ06J07103      0",
+                          "  10.凹弧段中间架（R120000）L3000~6000    DTⅡ06J07104      0",
+                          "  11.落料段中间架                         DTⅡ06J07105      0",
+                          "  12.支腿Ⅰ                               DTⅡ06J081401      38.3135",
+                          "  13.支腿Ⅱ                               DTⅡ06J081402      55.1135",
+                          "  14.拉紧装置架                           DTⅡ",
+                          "  16.导料槽前段                           DTⅡ06J21111      217.3",
+                          "  17.导料槽中段                           DTⅡ06J21121      208.2",
+                          "  18.导料槽后段                           DTⅡ06J21131      243.3",
+                      });
 }
 
 }  // namespace

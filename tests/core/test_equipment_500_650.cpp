@@ -7,22 +7,14 @@
 #include <vector>
 
 #include "core/equipment/width_tables.h"
-#include "core/windows/equipment_window.h"
-#include "test_equipment_design.h"
-#include "width_test_support.h"
+#include "equipment_test_support.h"
 
 namespace dtii {
 namespace {
 
-using testing::SlotExpectation;
+using namespace testing;
 using enum SlotId;
 
-constexpr const char* troughAngle =
-    "输入的槽形托辊的槽形角不是标准值，建议重新输入。推荐值：35，45。";
-constexpr const char* vSetUnsuitable = "在该带宽下，选用V形托辊不合适！";
-constexpr const char* noImpact = "没有合适的缓冲托辊可选！";
-constexpr const char* noDrivePulley = "没有适合的传动滚筒可选！";
-constexpr const char* invalidLeg = "您输入的数值不合法！";
 constexpr const char* drivePulley500 = "此带宽值下推荐选用传动滚筒直径为：500，请重新输入。";
 constexpr const char* snubPulley315 = "此带宽值下推荐选用增面轮直径为：315，请重新输入。";
 constexpr const char* drivePulley650 = "此带宽值下推荐选用传动滚筒直径为：500或630，请重新输入。";
@@ -100,13 +92,13 @@ TEST(Width500Selection, MessagesInOrderAndTheSlotsEachRowFills) {
         {"40 degrees: trough message, then impact message",
          with([](SelectionInputs& i) { i.trough = 40; }),
          "1000",
-         {troughAngle, noImpact},
+         {troughAngleText, noImpactText},
          1,
          {{carryingIdler, std::nullopt, std::nullopt}, {impactIdler, "", 0}}},
         {"0 degrees: trough message, impact empty without a message",
          with([](SelectionInputs& i) { i.trough = 0; }),
          "1000",
-         {troughAngle},
+         {troughAngleText},
          1,
          {{carryingIdler, std::nullopt, std::nullopt}, {impactIdler, "", 0}}},
         {"bearing 2 is not listed but the impact idler ignores the bearing",
@@ -118,7 +110,7 @@ TEST(Width500Selection, MessagesInOrderAndTheSlotsEachRowFills) {
         {"V set is refused at this width",
          with([](SelectionInputs& i) { i.form = 2; }),
          "1000",
-         {vSetUnsuitable},
+         {vSetUnsuitableText},
          1,
          {{carryingIdler, "", 0}, {impactIdler, "", 0}}},
         {"flat set",
@@ -139,7 +131,7 @@ TEST(Width500Selection, MessagesInOrderAndTheSlotsEachRowFills) {
         {"108 mm rollers: no idler, no legs, no skirt weights",
          with([](SelectionInputs& i) { i.d = 108; }),
          "",
-         {noImpact},
+         {noImpactText},
          0,
          {{carryingIdler, std::nullopt, std::nullopt},
           {impactIdler, "", 0},
@@ -177,7 +169,7 @@ TEST(Width500Selection, MessagesInOrderAndTheSlotsEachRowFills) {
         {"load past the limit: message, the rules go on",
          with([](SelectionInputs& i) { i.Fh = 49.000001; }),
          "1000",
-         {noDrivePulley},
+         {noDrivePulleyText},
          1,
          {{drivePulley, std::nullopt, std::nullopt},
           {intermediateFrame, "121", 121.7},
@@ -201,17 +193,17 @@ TEST(Width500Selection, MessagesInOrderAndTheSlotsEachRowFills) {
              i.Fh = 50;
          }),
          "999",
-         {troughAngle, noImpact, noDrivePulley, invalidLeg},
+         {troughAngleText, noImpactText, noDrivePulleyText, invalidLegText},
          1,
          {{legI, "", 0}, {legII, "", 0}}},
     };
     for (const SelectionCase& c : cases) {
-        const testing::WidthRun run = testing::runWidth(width500Rules, "01", c.inputs, c.legAnswer);
+        const WidthRun run = runWidth(width500Rules, "01", c.inputs, c.legAnswer);
         EXPECT_FALSE(run.result.stopped) << c.name;
         EXPECT_EQ(run.selection.widthCode, "01") << c.name;
         EXPECT_EQ(run.dialogs.messageTexts(), c.messages) << c.name;
-        EXPECT_EQ(testing::inputBoxCount(run.dialogs), c.inputBoxes) << c.name;
-        testing::expectSlots(run.selection, c.slots, c.name);
+        EXPECT_EQ(inputBoxCount(run.dialogs), c.inputBoxes) << c.name;
+        expectSlots(run.selection, c.slots, c.name);
         // Both head-chute rows share one length: 900 - 795 / 2.
         EXPECT_EQ(run.selection.chuteLengthBase, 900.0) << c.name;
         EXPECT_EQ(run.selection.chuteLengthDeduction, 795.0) << c.name;
@@ -219,56 +211,38 @@ TEST(Width500Selection, MessagesInOrderAndTheSlotsEachRowFills) {
 }
 
 TEST(Width500Selection, DrivePulleyMessageCarriesTheEquipmentCaptionTheOthersTheTitle) {
-    const testing::WidthRun run =
-        testing::runWidth(width500Rules, "01", with([](SelectionInputs& i) {
-                              i.form = 2;
-                              i.Fh = 60;
-                          }),
-                          "1000");
+    const WidthRun run = runWidth(width500Rules, "01", with([](SelectionInputs& i) {
+                                      i.form = 2;
+                                      i.Fh = 60;
+                                  }),
+                                  "1000");
     std::vector<std::string> captions;
-    for (const testing::ShownBox& box : run.dialogs.shown) {
+    for (const ShownBox& box : run.dialogs.shown) {
         captions.push_back(box.caption);
     }
     EXPECT_EQ(captions, (std::vector<std::string>{std::string(programTitle), "消息框", "输入框"}));
 }
 
-struct LegCase {
-    std::string answer;
-    std::optional<std::string> codeI;  // nullopt: the answer is refused
-    double weightI;
-    std::string codeII;
-    double weightII;
-};
-
 TEST(Width500Legs, HeightsOnAndAroundEveryBound) {
     const std::vector<LegCase> cases{
-        {"999", std::nullopt, 0, "", 0},
-        {"999.99", std::nullopt, 0, "", 0},
-        {"1000", "1111", 15.1, "1112", 22.8},
-        {"1000.0", "1111", 15.1, "1112", 22.8},
-        {"1000.01", "1301", 17.4 - 199.99 / 100 * 1.14, "1302", 25 - 199.99 / 100 * 1.14},
-        {"1100", "1301", 16.26, "1302", 23.86},
-        {"1200", "1301", 17.4, "1302", 25},
-        {"1200.01", std::nullopt, 0, "", 0},
-        {"1225", std::nullopt, 0, "", 0},  // the 800 mm upper range does not exist here
-        {"1500", std::nullopt, 0, "", 0},
-        {"", std::nullopt, 0, "", 0},
-        {"abc", std::nullopt, 0, "", 0},
+        {89, "999", std::nullopt, 0, "", 0},
+        {89, "999.99", std::nullopt, 0, "", 0},
+        {89, "1000", "1111", 15.1, "1112", 22.8},
+        {89, "1000.0", "1111", 15.1, "1112", 22.8},
+        {89, "1000.01", "1301", 17.4 - 199.99 / 100 * 1.14, "1302", 25 - 199.99 / 100 * 1.14},
+        {89, "1100", "1301", 16.26, "1302", 23.86},
+        {89, "1200", "1301", 17.4, "1302", 25},
+        {89, "1200.01", std::nullopt, 0, "", 0},
+        {89, "1225", std::nullopt, 0, "", 0},  // the 800 mm upper range does not exist here
+        {89, "1500", std::nullopt, 0, "", 0},
+        {89, "", std::nullopt, 0, "", 0},
+        {89, "abc", std::nullopt, 0, "", 0},
     };
     for (const LegCase& c : cases) {
-        const testing::WidthRun run = testing::runWidth(
-            width500Rules, "01", with([](SelectionInputs& i) { i.form = 1; }), c.answer);
-        ASSERT_FALSE(run.dialogs.shown.empty());
+        const WidthRun run =
+            runWidth(width500Rules, "01", with([](SelectionInputs& i) { i.form = 1; }), c.answer);
+        expectLegs(run, c);
         EXPECT_EQ(run.dialogs.shown[0].text, legPrompt89);
-        EXPECT_EQ(run.dialogs.shown[0].caption, "输入框");
-        if (!c.codeI) {
-            EXPECT_EQ(run.dialogs.messageTexts(), std::vector<std::string>{invalidLeg}) << c.answer;
-            testing::expectSlots(run.selection, {{legI, "", 0}, {legII, "", 0}}, c.answer);
-            continue;
-        }
-        EXPECT_TRUE(run.dialogs.messageTexts().empty()) << c.answer;
-        testing::expectSlots(
-            run.selection, {{legI, *c.codeI, c.weightI}, {legII, c.codeII, c.weightII}}, c.answer);
     }
 }
 
@@ -300,114 +274,82 @@ TEST(Width500And650Entries, DiameterChecksStopWithFocusOnTheirBox) {
     };
     for (const EntryCase& c : cases) {
         const std::string context = std::to_string(c.B) + " D=" + c.D + " Ds=" + c.Ds;
-        ConveyorDesign design = testing::design800();
-        design.shared.B = c.B;
+        ConveyorDesign design = baseDesign(c.B);
         design.shared.carryingRollerDiameter = 89;
         design.shared.carryingBearing = 1;
         design.shared.T1 = 20000;
         design.shared.T2 = 7000;
-        EquipmentWindow window = testing::filledWindow(c.D);
-        window.boxes[5] = c.Ds;
-        EquipmentWindowValues values;
-        values.widthCode = "03";  // left by an earlier selection
-        testing::ScriptedDialogs dialogs;
-        dialogs.textAnswers.push_back("1000");
-
-        const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
+        EquipmentWindowValues earlier;
+        earlier.widthCode = "03";  // left by an earlier selection
+        const ConfirmedWindow run =
+            confirmWindow(design, filledWindow(c.D, c.Ds), {"1000"}, earlier);
 
         if (c.message == nullptr) {
-            EXPECT_EQ(result.outcome, SelectionOutcome::completed) << context;
-            EXPECT_FALSE(window.focusBox.has_value()) << context;
-            EXPECT_EQ(values.widthCode, "01") << context;
+            EXPECT_EQ(run.result.outcome, SelectionOutcome::completed) << context;
+            EXPECT_FALSE(run.window.focusBox.has_value()) << context;
+            EXPECT_EQ(run.values.widthCode, "01") << context;
             continue;
         }
-        EXPECT_EQ(result.outcome, SelectionOutcome::stopped) << context;
-        EXPECT_TRUE(result.reportText.empty()) << context;
-        ASSERT_EQ(dialogs.shown.size(), 1u) << context;
-        EXPECT_EQ(dialogs.shown[0].text, c.message) << context;
-        EXPECT_EQ(dialogs.shown[0].caption, programTitle) << context;
-        EXPECT_EQ(window.focusBox.value_or(0), c.focusBox) << context;
-        EXPECT_EQ(window.boxes[1], c.D) << context << ": the entries stay as typed";
+        EXPECT_EQ(run.result.outcome, SelectionOutcome::stopped) << context;
+        EXPECT_TRUE(run.result.reportText.empty()) << context;
+        ASSERT_EQ(run.dialogs.shown.size(), 1u) << context;
+        EXPECT_EQ(run.dialogs.shown[0].text, c.message) << context;
+        EXPECT_EQ(run.dialogs.shown[0].caption, programTitle) << context;
+        EXPECT_EQ(run.window.focusBox.value_or(0), c.focusBox) << context;
+        EXPECT_EQ(run.window.boxes[1], c.D) << context << ": the entries stay as typed";
         // 650 mm writes its code before stopping; 500 mm checks before writing its code.
-        EXPECT_EQ(values.widthCode, c.B == 650 ? "02" : "03") << context;
+        EXPECT_EQ(run.values.widthCode, c.B == 650 ? "02" : "03") << context;
     }
 }
 
 TEST(Width500Report, WholeReportOfOneDesign) {
-    ConveyorDesign design = testing::design800();
+    ConveyorDesign design = baseDesign(500);
     SharedDesign& s = design.shared;
-    s.B = 500;
     s.carryingRollerDiameter = 89;
     s.carryingBearing = 1;
     s.carryingTiltAngle = 0;
     s.T1 = 20000;
     s.T2 = 7000;  // Fh = 29.7 kN
-    EquipmentWindow window = testing::filledWindow("500");
-    window.boxes[5] = "315";
-    EquipmentWindowValues values;
-    testing::ScriptedDialogs dialogs;
-    dialogs.textAnswers.push_back("1100");
-
-    const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
-
-    ASSERT_EQ(result.outcome, SelectionOutcome::completed);
-    EXPECT_TRUE(dialogs.messageTexts().empty());
-    testing::expectReportLines(
-        result.reportText, {
-                               "一.初始条件",
-                               "  1.输送带宽度B= 500mm",
-                               "  2.输送速度V= 2m/s",
-                               "  3.物料密度r= 1000kg/m^3",
-                               "  4.输送能力Q= 500t/h",
-                               "  5.输送机水平投影长度Lh= 100m",
-                               "  6.物料提升高度H= 5m",
-                               "",
-                               "二.计算结果列表",
-                               "  1.圆周驱动力Fu= 12345.68N",
-                               "  2.传动滚筒圆周驱动功率Pa= 24.69136kw",
-                               "  3.驱动电机所需功率Pm= 30.12346kw",
-                               "  4.T1= 20000N",
-                               "  5.T2= 7000N",
-                               "  6.T3= 16000N",
-                               "  7.T4= 17250.75N",
-                               "8.承载面阻力Fw： 8765.432N",
-                               "9.回程面阻力Fk： 1234.568N",
-                               "",
-                               "三.设备列表（名称/型号/单重(kg)）",
-                               "  1.传动滚筒         DTⅡ01A4083Y/Z      264",
-                               "  2.过渡托辊10度     DTⅡ01C         0",
-                               "  3.过渡托辊20度     DTⅡ01C         0",
-                               "  4.过渡托辊30度     DTⅡ01C         0",
-                               "  5.缓冲托辊         DTⅡ01C0711         17.5",
-                               "  6.上托辊           DTⅡ01C0111         15.3",
-                               "  7.上调心托辊       DTⅡ01C      0",
-                               "  8.尾部改向滚筒     DTⅡ01B      0",
-                               "  9.下托辊           DTⅡ01C      0",
-                               "  10.下调心托辊      DTⅡ01C      0",
-                               "  11.头部清扫器      DTⅡ01E1      61.2",
-                               "  12.空段清扫器      DTⅡ01E2      15.2",
-                               "  13.拉紧装置        DTⅡ01D      0",
-                               "  14.增面轮          DTⅡ01B      0",
-                               "",
-                               "四.结构件清单",
-                               "  1.头部支架                              DTⅡ01J01         0",
-                               "  2.头部漏斗L= 502.5                        DTⅡ01J22141      302",
-                               "  3.中间架L6000                           DTⅡ01J07121      121.7",
-                               "  4.中间架L3000~6000                      DTⅡ01J07101      0",
-                               "  5.凸弧段中间架L6000                     DTⅡ01J07122      121.7",
-                               "  6.凸弧段中间架L3000~6000                DTⅡ01J07102      0",
-                               "  7.凹弧段中间架（R80000）L6000           DTⅡ01J07123      121.7",
-                               "  8.凹弧段中间架（R120000）L6000          DTⅡ01J07None      0",
-                               "  9.凹弧段中间架（R80000）L3000~6000      DTⅡ01J07103      0",
-                               "  10.凹弧段中间架（R120000）L3000~6000    DTⅡ01J07104      0",
-                               "  11.落料段中间架                         DTⅡ01J07105      0",
-                               "  12.支腿Ⅰ                               DTⅡ01J081301      16.26",
-                               "  13.支腿Ⅱ                               DTⅡ01J081302      23.86",
-                               "  14.拉紧装置架                           DTⅡ",
-                               "  16.导料槽前段                           DTⅡ01J21111      106.6",
-                               "  17.导料槽中段                           DTⅡ01J21121      104.2",
-                               "  18.导料槽后段                           DTⅡ01J21131      115.2",
-                           });
+    const ConfirmedWindow run = confirmWindow(design, filledWindow("500", "315"), {"1100"});
+    ASSERT_EQ(run.result.outcome, SelectionOutcome::completed);
+    EXPECT_TRUE(run.dialogs.messageTexts().empty());
+    expectReportLines(run.result.reportText, baseReportOpening("500", "2", "20000", "7000"),
+                      {
+                          "三.设备列表（名称/型号/单重(kg)）",
+                          "  1.传动滚筒         DTⅡ01A4083Y/Z      264",
+                          "  2.过渡托辊10度     DTⅡ01C         0",
+                          "  3.过渡托辊20度     DTⅡ01C         0",
+                          "  4.过渡托辊30度     DTⅡ01C         0",
+                          "  5.缓冲托辊         DTⅡ01C0711         17.5",
+                          "  6.上托辊           DTⅡ01C0111         15.3",
+                          "  7.上调心托辊       DTⅡ01C      0",
+                          "  8.尾部改向滚筒     DTⅡ01B      0",
+                          "  9.下托辊           DTⅡ01C      0",
+                          "  10.下调心托辊      DTⅡ01C      0",
+                          "  11.头部清扫器      DTⅡ01E1      61.2",
+                          "  12.空段清扫器      DTⅡ01E2      15.2",
+                          "  13.拉紧装置        DTⅡ01D      0",
+                          "  14.增面轮          DTⅡ01B      0",
+                          "",
+                          "四.结构件清单",
+                          "  1.头部支架                              DTⅡ01J01         0",
+                          "  2.头部漏斗L= 502.5                        DTⅡ01J22141      302",
+                          "  3.中间架L6000                           DTⅡ01J07121      121.7",
+                          "  4.中间架L3000~6000                      DTⅡ01J07101      0",
+                          "  5.凸弧段中间架L6000                     DTⅡ01J07122      121.7",
+                          "  6.凸弧段中间架L3000~6000                DTⅡ01J07102      0",
+                          "  7.凹弧段中间架（R80000）L6000           DTⅡ01J07123      121.7",
+                          "  8.凹弧段中间架（R120000）L6000          DTⅡ01J07None      0",
+                          "  9.凹弧段中间架（R80000）L3000~6000      DTⅡ01J07103      0",
+                          "  10.凹弧段中间架（R120000）L3000~6000    DTⅡ01J07104      0",
+                          "  11.落料段中间架                         DTⅡ01J07105      0",
+                          "  12.支腿Ⅰ                               DTⅡ01J081301      16.26",
+                          "  13.支腿Ⅱ                               DTⅡ01J081302      23.86",
+                          "  14.拉紧装置架                           DTⅡ",
+                          "  16.导料槽前段                           DTⅡ01J21111      106.6",
+                          "  17.导料槽中段                           DTⅡ01J21121      104.2",
+                          "  18.导料槽后段                           DTⅡ01J21131      115.2",
+                      });
 }
 
 }  // namespace

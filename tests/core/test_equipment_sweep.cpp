@@ -15,8 +15,7 @@
 
 #include "core/equipment/width_dispatch.h"
 #include "core/windows/equipment_window.h"
-#include "test_equipment_design.h"
-#include "width_test_support.h"
+#include "equipment_test_support.h"
 
 namespace dtii {
 namespace {
@@ -24,14 +23,13 @@ namespace {
 using testing::ShownBox;
 using enum SlotId;
 
-constexpr std::string_view troughAngle =
-    "输入的槽形托辊的槽形角不是标准值，建议重新输入。推荐值：35，45。";
-constexpr std::string_view vSetUnsuitable = "在该带宽下，选用V形托辊不合适！";
-constexpr std::string_view noImpact = "没有合适的缓冲托辊可选！";
-constexpr std::string_view noTransitionSmall = "没有适合的过渡托辊可选！";
-constexpr std::string_view noTransitionLarge = "没有合适的过渡托辊可选！";
-constexpr std::string_view noDrivePulley = "没有适合的传动滚筒可选！";
-constexpr std::string_view invalidLeg = "您输入的数值不合法！";
+constexpr std::string_view troughAngle = testing::troughAngleText;
+constexpr std::string_view vSetUnsuitable = testing::vSetUnsuitableText;
+constexpr std::string_view noImpact = testing::noImpactText;
+constexpr std::string_view noTransitionSmall = testing::noTransitionSmallText;
+constexpr std::string_view noTransitionLarge = testing::noTransitionLargeText;
+constexpr std::string_view noDrivePulley = testing::noDrivePulleyText;
+constexpr std::string_view invalidLeg = testing::invalidLegText;
 
 constexpr std::array<std::int16_t, 3> forms{1, 2, 3};
 constexpr std::array<std::int16_t, 5> diameters{89, 108, 133, 159, 194};  // [mm]
@@ -119,9 +117,8 @@ public:
 };
 
 ConfirmRun confirm(const WidthEntry& width, std::int16_t form, const Key& k) {
-    ConveyorDesign design = testing::design800();
+    ConveyorDesign design = testing::baseDesign(width.B);
     SharedDesign& s = design.shared;
-    s.B = width.B;
     s.carryingIdlerForm = form;
     s.carryingRollerDiameter = diameters[k.d];
     s.carryingBearing = bearings[k.bearing];
@@ -129,8 +126,7 @@ ConfirmRun confirm(const WidthEntry& width, std::int16_t form, const Key& k) {
     s.carryingTiltAngle = tilts[k.tilt];
     s.T1 = tensions[k.T];
     s.T2 = 0;
-    EquipmentWindow window = testing::filledWindow(drivePulleys[k.D]);
-    window.boxes[5] = "315";
+    EquipmentWindow window = testing::filledWindow(drivePulleys[k.D], "315");
     EquipmentWindowValues values;
     SweepDialogs dialogs;
     dialogs.answerValid = k.tilt == 0;

@@ -3,35 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/equipment/width_tables.h"
-#include "support/scripted_dialogs.h"
-#include "test_equipment_design.h"
+#include "equipment_test_support.h"
 
 namespace dtii {
 namespace {
 
-using testing::ScriptedDialogs;
+using namespace testing;
 
-constexpr const char* troughAngle =
-    "输入的槽形托辊的槽形角不是标准值，建议重新输入。推荐值：35，45。";
-constexpr const char* noImpact = "没有合适的缓冲托辊可选！";
-constexpr const char* noTransitionSmall = "没有适合的过渡托辊可选！";
-constexpr const char* noTransitionLarge = "没有合适的过渡托辊可选！";
 constexpr const char* badDiameter =
     "您输入的传动滚筒直径不合适，推荐选用直径：500,630,800。请重新输入！";
-constexpr const char* noDrivePulley = "没有适合的传动滚筒可选！";
-constexpr const char* invalidLeg = "您输入的数值不合法！";
-
-// What a slot must hold after the confirm; nullopt means unset.
-struct SlotExpectation {
-    SlotId slot;
-    std::optional<std::string> code;
-    std::optional<double> weight;
-};
 
 struct SelectionCase {
     const char* name;
@@ -46,23 +30,13 @@ class Width800Selection : public ::testing::TestWithParam<SelectionCase> {};
 
 TEST_P(Width800Selection, ShowsTheMessagesInOrderAndFillsTheSlots) {
     const SelectionCase& c = GetParam();
-    ConveyorDesign design = testing::design800();
+    ConveyorDesign design = baseDesign();
     c.change(design.shared);
-    EquipmentWindow window = testing::filledWindow(c.D);
-    EquipmentWindowValues values;
-    ScriptedDialogs dialogs;
-    dialogs.textAnswers.push_back("1100");
-
-    const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
-
-    EXPECT_EQ(dialogs.messageTexts(), c.messages);
-    ASSERT_EQ(result.outcome, c.outcome);
-    EXPECT_FALSE(window.focusBox.has_value()) << "800 mm stops never move the focus";
-    for (const SlotExpectation& e : c.slots) {
-        const Slot& slot = result.selection[e.slot];
-        EXPECT_EQ(slot.code, e.code) << "slot " << static_cast<int>(e.slot);
-        EXPECT_EQ(slot.unitWeight, e.weight) << "slot " << static_cast<int>(e.slot);
-    }
+    const ConfirmedWindow run = confirmWindow(design, filledWindow(c.D), {"1100"});
+    EXPECT_EQ(run.dialogs.messageTexts(), c.messages);
+    ASSERT_EQ(run.result.outcome, c.outcome);
+    EXPECT_FALSE(run.window.focusBox.has_value()) << "800 mm stops never move the focus";
+    expectSlots(run.result.selection, c.slots, c.name);
 }
 
 void troughed(SharedDesign& s, std::int16_t d, std::int16_t bearing, double lambda, double eps) {
@@ -115,13 +89,13 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectionCase{"OffStandardTroughAngleThenWrongDiameterStops",
                                     [](SharedDesign& s) { troughed(s, 89, 1, 40, 0); },
                                     "1000",
-                                    {troughAngle, noImpact, badDiameter},
+                                    {troughAngleText, noImpactText, badDiameter},
                                     SelectionOutcome::stopped,
                                     {}},
                       SelectionCase{"Rollers89WithBearing2",
                                     [](SharedDesign& s) { troughed(s, 89, 2, 35, 0); },
                                     "630",
-                                    {noTransitionSmall},
+                                    {noTransitionSmallText},
                                     SelectionOutcome::completed,
                                     {{carryingIdler, std::nullopt, std::nullopt},
                                      {impactIdler, "0711", 27.7},
@@ -129,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectionCase{"Rollers108WithBearing3",
                                     [](SharedDesign& s) { troughed(s, 108, 3, 35, 0); },
                                     "800",
-                                    {noTransitionLarge},
+                                    {noTransitionLargeText},
                                     SelectionOutcome::completed,
                                     {{carryingIdler, std::nullopt, std::nullopt},
                                      {transitionIdler30, std::nullopt, std::nullopt},
@@ -141,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                                         s.carryingBearing = 4;
                                     },
                                     "500",
-                                    {noTransitionSmall, noDrivePulley},
+                                    {noTransitionSmallText, noDrivePulleyText},
                                     SelectionOutcome::completed,
                                     {{carryingIdler, "1412", 19},
                                      {impactIdler, "", 0},
@@ -161,13 +135,13 @@ INSTANTIATE_TEST_SUITE_P(
                           "TroughAtZeroDegreesHasNoImpactIdler",
                           [](SharedDesign& s) { troughed(s, 108, 2, 0, 0); },
                           "630",
-                          {troughAngle},
+                          {troughAngleText},
                           SelectionOutcome::completed,
                           {{carryingIdler, std::nullopt, std::nullopt}, {impactIdler, "", 0}}},
                       SelectionCase{"Rollers133HaveNoTablesButTheImpactMessage",
                                     [](SharedDesign& s) { troughed(s, 133, 2, 35, 0); },
                                     "630",
-                                    {noImpact},
+                                    {noImpactText},
                                     SelectionOutcome::completed,
                                     {{carryingIdler, std::nullopt, std::nullopt},
                                      {impactIdler, "", 0},
@@ -194,84 +168,46 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // The ladder is tried with Fh exactly on and just past each limit.
-struct LadderCase {
-    double D;
-    double Fh;  // [kN]
-    std::optional<std::string> code;
-    std::optional<double> weight;
-};
-
 TEST(Width800DrivePulley, LimitsAreInclusiveAndTheLastLimitRaisesTheMessage) {
-    const std::vector<LadderCase> cases{
-        {500, 40, "4103Y/Z", 453},
-        {500, 40.001, std::nullopt, std::nullopt},
-        {630, 50, "5103Y/Z", 521},
-        {630, 50.001, "5123Y/Z", 776},
-        {630, 80, "5123Y/Z", 776},
-        {630, 100, "5143Y/Z", 920},
-        {630, 100.5, std::nullopt, std::nullopt},
-        {800, 50, "6103Y/Z", 782},
-        {800, 80, "6123Y/Z", 887},
-        {800, 110, "6143Y/Z", 1095},
-        {800, 160, "6163Y/Z", 1253},
-        {800, 161, std::nullopt, std::nullopt},
-    };
-    for (const LadderCase& c : cases) {
-        // Flat 133 mm rollers raise no other message and ask no leg height.
-        const SelectionInputs inputs{.form = 1, .d = 133, .a0 = 1.2, .V = 2, .D = c.D, .Fh = c.Fh};
-        EquipmentSelection selection;
-        ScriptedDialogs dialogs;
-        const WidthRunResult run = runWidthRules(width800Rules, "03", inputs, selection, dialogs);
-        EXPECT_FALSE(run.stopped);
-        EXPECT_EQ(selection[SlotId::drivePulley].code, c.code) << c.D << " " << c.Fh;
-        EXPECT_EQ(selection[SlotId::drivePulley].unitWeight, c.weight) << c.D << " " << c.Fh;
-        const std::vector<std::string> expected =
-            c.code ? std::vector<std::string>{} : std::vector<std::string>{noDrivePulley};
-        EXPECT_EQ(dialogs.messageTexts(), expected) << c.D << " " << c.Fh;
-        EXPECT_EQ(dialogs.shown.empty() ? std::string() : dialogs.shown.front().caption,
-                  c.code ? std::string() : std::string("消息框"));
-    }
+    // Flat 133 mm rollers raise no other message and ask no leg height.
+    expectLadder(width800Rules, "03", {.form = 1, .d = 133, .a0 = 1.2, .V = 2},
+                 {
+                     {500, 40, "4103Y/Z", 453},
+                     {500, 40.001, std::nullopt, std::nullopt},
+                     {630, 50, "5103Y/Z", 521},
+                     {630, 50.001, "5123Y/Z", 776},
+                     {630, 80, "5123Y/Z", 776},
+                     {630, 100, "5143Y/Z", 920},
+                     {630, 100.5, std::nullopt, std::nullopt},
+                     {800, 50, "6103Y/Z", 782},
+                     {800, 80, "6123Y/Z", 887},
+                     {800, 110, "6143Y/Z", 1095},
+                     {800, 160, "6163Y/Z", 1253},
+                     {800, 161, std::nullopt, std::nullopt},
+                 });
 }
 
 TEST(Width800DrivePulley, LoadIsComputedSumFirstSoHundredThousandNewtonsFailsA110Limit) {
     EXPECT_EQ(drivePulleyLoad(150000, 150000), 330.0);
     EXPECT_GT(drivePulleyLoad(50000, 50000), 110.0);
 
-    ConveyorDesign design = testing::design800();
+    ConveyorDesign design = baseDesign();
     design.shared.T1 = 60000;
     design.shared.T2 = 40000;
-    EquipmentWindow window = testing::filledWindow("800");
-    EquipmentWindowValues values;
-    ScriptedDialogs dialogs;
-    dialogs.textAnswers.push_back("1000");
-    const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
-    EXPECT_EQ(result.selection[SlotId::drivePulley].code, "6163Y/Z");
+    const ConfirmedWindow run = confirmWindow(design, filledWindow("800"), {"1000"});
+    EXPECT_EQ(run.result.selection[SlotId::drivePulley].code, "6163Y/Z");
 }
 
 TEST(Width800DrivePulley, DiameterOutsideTheListStopsWithItsCaptionAndNoReport) {
     for (const std::string D : {"1000", "0", "631", "99999", "abc"}) {
-        ConveyorDesign design = testing::design800();
-        EquipmentWindow window = testing::filledWindow(D);
-        EquipmentWindowValues values;
-        ScriptedDialogs dialogs;
-        const ConfirmResult result = confirmEquipment(window, design, values, dialogs);
-        EXPECT_EQ(result.outcome, SelectionOutcome::stopped) << D;
-        EXPECT_TRUE(result.reportText.empty()) << D;
-        ASSERT_EQ(dialogs.shown.size(), 1u) << D;
-        EXPECT_EQ(dialogs.shown[0].text, badDiameter);
-        EXPECT_EQ(dialogs.shown[0].caption, "消息框");
+        const ConfirmedWindow run = confirmWindow(baseDesign(), filledWindow(D));
+        EXPECT_EQ(run.result.outcome, SelectionOutcome::stopped) << D;
+        EXPECT_TRUE(run.result.reportText.empty()) << D;
+        ASSERT_EQ(run.dialogs.shown.size(), 1u) << D;
+        EXPECT_EQ(run.dialogs.shown[0].text, badDiameter);
+        EXPECT_EQ(run.dialogs.shown[0].caption, equipmentMessageCaption);
     }
 }
-
-// Leg heights: the answer typed into the box and what both legs get.
-struct LegCase {
-    std::int16_t d;
-    std::string answer;
-    std::optional<std::string> codeI;  // nullopt: the answer is refused
-    double weightI;
-    std::string codeII;
-    double weightII;
-};
 
 TEST(Width800Legs, HeightsOnAndAroundEveryBound) {
     const std::vector<LegCase> cases{
@@ -291,6 +227,7 @@ TEST(Width800Legs, HeightsOnAndAroundEveryBound) {
         {108, "1100", "1301", 17.36, "1302", 24.96},
         {108, "1200", "1221", 18.2, "1222", 28},
         {108, "1225", std::nullopt, 0, "", 0},
+        {108, "1300", "1401", 19.335, "1402", 26.935},
         {108, "1525", "1401", 21.9, "1402", 29.5},
         // Typed numbers are read by their leading number; anything else reads as 0 and is refused.
         {108, " 1 1 0 0 mm", "1301", 17.36, "1302", 24.96},
@@ -299,31 +236,10 @@ TEST(Width800Legs, HeightsOnAndAroundEveryBound) {
         {108, "-1100", std::nullopt, 0, "", 0},
     };
     for (const LegCase& c : cases) {
-        const SelectionInputs inputs{
-            .form = 1, .d = static_cast<double>(c.d), .bearing = 1, .a0 = 1.2, .V = 2, .D = 630};
-        EquipmentSelection selection;
-        ScriptedDialogs dialogs;
-        dialogs.textAnswers.push_back(c.answer);
-        runWidthRules(width800Rules, "03", inputs, selection, dialogs);
-
-        ASSERT_FALSE(dialogs.shown.empty());
-        EXPECT_EQ(dialogs.shown[0].kind, testing::ShownBox::Kind::input);
-        EXPECT_EQ(dialogs.shown[0].caption, "输入框");
-        const Slot& legI = selection[SlotId::legI];
-        const Slot& legII = selection[SlotId::legII];
-        if (!c.codeI) {
-            EXPECT_EQ(dialogs.messageTexts(), std::vector<std::string>{invalidLeg}) << c.answer;
-            EXPECT_EQ(legI.code, "") << c.answer;
-            EXPECT_EQ(legI.unitWeight, 0.0) << c.answer;
-            EXPECT_EQ(legII.code, "") << c.answer;
-            EXPECT_EQ(legII.unitWeight, 0.0) << c.answer;
-            continue;
-        }
-        EXPECT_TRUE(dialogs.messageTexts().empty()) << c.answer;
-        EXPECT_EQ(legI.code, *c.codeI) << c.answer;
-        EXPECT_DOUBLE_EQ(legI.unitWeight.value_or(-1), c.weightI) << c.answer;
-        EXPECT_EQ(legII.code, c.codeII) << c.answer;
-        EXPECT_DOUBLE_EQ(legII.unitWeight.value_or(-1), c.weightII) << c.answer;
+        expectLegs(
+            runWidth(width800Rules, "03",
+                     {.form = 1, .d = c.d, .bearing = 1, .a0 = 1.2, .V = 2, .D = 630}, c.answer),
+            c);
     }
 }
 
@@ -337,14 +253,11 @@ TEST(Width800Legs, PromptNamesTheHeightsOfTheRollerDiameter) {
          "请输入具体值："},
     };
     for (const auto& [d, prompt] : prompts) {
-        EquipmentSelection selection;
-        ScriptedDialogs dialogs;
-        dialogs.textAnswers.push_back("1000");
-        runWidthRules(width800Rules, "03", {.form = 1, .d = d, .bearing = 1, .D = 630}, selection,
-                      dialogs);
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, prompt);
-        EXPECT_EQ(dialogs.shown[0].defaultText, "");
+        const WidthRun run =
+            runWidth(width800Rules, "03", {.form = 1, .d = d, .bearing = 1, .D = 630}, "1000");
+        ASSERT_EQ(run.dialogs.shown.size(), 1u);
+        EXPECT_EQ(run.dialogs.shown[0].text, prompt);
+        EXPECT_EQ(run.dialogs.shown[0].defaultText, "");
     }
 }
 
@@ -360,14 +273,12 @@ TEST(Width800HeadChute, CodeAndLengthConstantsFollowDiameterAndSpeedLimit) {
         {800, 0.8, "261", 992, 1050, 935}, {800, 1.5000001, "262", 1043, 1400, 1285},
     };
     for (const ChuteCase& c : cases) {
-        EquipmentSelection selection;
-        ScriptedDialogs dialogs;
-        runWidthRules(width800Rules, "03", {.form = 1, .d = 133, .V = c.V, .D = c.D}, selection,
-                      dialogs);
-        EXPECT_EQ(selection[SlotId::headChute].code, c.code) << c.D << " " << c.V;
-        EXPECT_EQ(selection[SlotId::headChute].unitWeight, c.weight);
-        EXPECT_EQ(selection.chuteLengthBase, c.base);
-        EXPECT_EQ(selection.chuteLengthDeduction, c.deduction);
+        const WidthRun run =
+            runWidth(width800Rules, "03", {.form = 1, .d = 133, .V = c.V, .D = c.D});
+        const std::string context = std::to_string(c.D) + " " + std::to_string(c.V);
+        expectSlots(run.selection, {{SlotId::headChute, c.code, c.weight}}, context);
+        EXPECT_EQ(run.selection.chuteLengthBase, c.base) << context;
+        EXPECT_EQ(run.selection.chuteLengthDeduction, c.deduction) << context;
     }
 }
 

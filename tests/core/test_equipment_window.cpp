@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "core/equipment/width_rules.h"
-#include "support/scripted_dialogs.h"
-#include "test_equipment_design.h"
+#include "equipment_test_support.h"
 
 namespace dtii {
 namespace {
@@ -43,7 +42,7 @@ TEST(EquipmentWindowConfirm, IncompleteEntriesStopBeforeAnythingIsRead) {
         values.widthCode = "05";
         ScriptedDialogs dialogs;
         const ConfirmResult result =
-            confirmEquipment(window, testing::design800(), values, dialogs);
+            confirmEquipment(window, testing::baseDesign(), values, dialogs);
         EXPECT_EQ(result.outcome, SelectionOutcome::stopped) << gap.name;
         ASSERT_EQ(dialogs.shown.size(), 1u) << gap.name;
         EXPECT_EQ(dialogs.shown[0].text, incomplete);
@@ -60,7 +59,7 @@ TEST(EquipmentWindowConfirm, SnubPulleyBoxAndTypedTakeUpTypeAreNotRequired) {
     EquipmentWindowValues values;
     ScriptedDialogs dialogs;
     dialogs.textAnswers.push_back("1100");
-    const ConfirmResult result = confirmEquipment(window, testing::design800(), values, dialogs);
+    const ConfirmResult result = confirmEquipment(window, testing::baseDesign(), values, dialogs);
     EXPECT_EQ(result.outcome, SelectionOutcome::completed);
     EXPECT_EQ(values.takeUpType, "自制拉紧");
 }
@@ -84,7 +83,7 @@ TEST(EquipmentWindowConfirm, EntriesAreConvertedAndKeptInTheWindowValues) {
         EquipmentWindowValues values;
         ScriptedDialogs dialogs;
         dialogs.textAnswers.push_back("1100");
-        confirmEquipment(window, testing::design800(), values, dialogs);
+        confirmEquipment(window, testing::baseDesign(), values, dialogs);
         EXPECT_EQ(values.D, c.expectedD) << c.D;
         EXPECT_EQ(values.Dt, c.expectedDt) << c.Dt;
         EXPECT_EQ(values.hH, c.expectedhH) << c.hH;
@@ -94,7 +93,7 @@ TEST(EquipmentWindowConfirm, EntriesAreConvertedAndKeptInTheWindowValues) {
 
 TEST(EquipmentWindowConfirm, WidthWithoutTablesGivesOnlyTheDefaultsAndNoWidthCode) {
     for (const std::int16_t B : {std::int16_t{1300}, std::int16_t{0}, std::int16_t{-800}}) {
-        ConveyorDesign design = testing::design800();
+        ConveyorDesign design = testing::baseDesign();
         EquipmentWindowValues values;
         EquipmentWindow first = testing::filledWindow("630");
         ScriptedDialogs firstDialogs;
@@ -135,7 +134,7 @@ TEST(EquipmentWindowConfirm, WidthWithoutTablesGivesOnlyTheDefaultsAndNoWidthCod
 }
 
 TEST(EquipmentWindowConfirm, ConfirmAfterAStopStartsFromUnsetSlots) {
-    const ConveyorDesign design = testing::design800();
+    const ConveyorDesign design = testing::baseDesign();
     EquipmentWindowValues values;
     EquipmentWindow window = testing::filledWindow("1000");
     ScriptedDialogs stoppedDialogs;

@@ -7,24 +7,12 @@
 #include <vector>
 
 #include "core/report/report_text.h"
-#include "support/scripted_dialogs.h"
-#include "test_equipment_design.h"
+#include "equipment_test_support.h"
 
 namespace dtii {
 namespace {
 
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        if (end == std::string::npos) {
-            return lines;
-        }
-        start = end + 2;
-    }
-}
+using testing::splitLines;
 
 // Display columns of a UTF-8 text: CJK characters, full-width forms and the Roman numerals take
 // two columns, everything else one.
@@ -45,21 +33,14 @@ std::size_t columns(const std::string& text) {
     return width;
 }
 
-ConfirmResult confirm800(const ConveyorDesign& design, const std::string& legAnswer) {
-    EquipmentWindow window = testing::filledWindow("630");
-    EquipmentWindowValues values;
-    testing::ScriptedDialogs dialogs;
-    dialogs.textAnswers.push_back(legAnswer);
-    return confirmEquipment(window, design, values, dialogs);
-}
-
 TEST(ReportText, LayoutInvariantsHoldForFullAndEmptySelections) {
-    ConveyorDesign design = testing::design800();
+    ConveyorDesign design = testing::baseDesign();
     design.shared.H = -12.5;
     design.shared.V = 0.8;
     const std::vector<std::string> reports{
-        confirm800(testing::design800(), "1100").reportText,
-        confirm800(design, "").reportText,
+        testing::confirmWindow(testing::baseDesign(), testing::filledWindow(), {"1100"})
+            .result.reportText,
+        testing::confirmWindow(design, testing::filledWindow()).result.reportText,
         buildReport(ConveyorDesign{}, EquipmentSelection{}),
     };
     for (const std::string& report : reports) {
