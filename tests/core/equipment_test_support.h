@@ -190,6 +190,38 @@ inline std::size_t inputBoxCount(const ScriptedDialogs& dialogs) {
     return count;
 }
 
+// One choice of carrying idlers through a width's tables, which go on to the end.
+struct IdlerCase {
+    const char* name;
+    SelectionInputs inputs;
+    std::vector<std::string> messages;  // in order
+    std::vector<SlotExpectation> slots;
+};
+
+// Runs each case with a leg height of 1200: the messages in order, each with its caption (the
+// transition-idler and drive-pulley messages carry the equipment caption, the others the
+// program's title), and the slots.
+inline void expectIdlerCases(const WidthRules& rules, std::string_view widthCode,
+                             const std::vector<IdlerCase>& cases) {
+    for (const IdlerCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const WidthRun run = runWidth(rules, widthCode, c.inputs, "1200");
+        EXPECT_FALSE(run.result.stopped);
+        EXPECT_EQ(run.selection.widthCode, widthCode);
+        EXPECT_EQ(run.dialogs.messageTexts(), c.messages);
+        for (const ShownBox& box : run.dialogs.shown) {
+            if (box.kind != ShownBox::Kind::message) {
+                continue;
+            }
+            const bool equipment = box.text == noTransitionSmallText ||
+                                   box.text == noTransitionLargeText ||
+                                   box.text == noDrivePulleyText;
+            EXPECT_EQ(box.caption, equipment ? equipmentMessageCaption : programTitle) << box.text;
+        }
+        expectSlots(run.selection, c.slots, c.name);
+    }
+}
+
 // One point of a drive-pulley ladder: the load tried and the pulley it gets; nullopt: none fits.
 struct LadderCase {
     double D;   // [mm]

@@ -19,141 +19,116 @@ using enum SlotId;
 constexpr const char* badDiameter =
     "您输入的传动滚筒直径不合适，推荐选用直径：630,800,1000。请重新输入！";
 
-struct IdlerCase {
-    const char* name;
-    SelectionInputs inputs;
-    std::vector<std::string> messages;
-    std::vector<SlotExpectation> slots;
-};
-
-std::string expectedCaption(const std::string& text) {
-    const bool fromPulleysOrTransitions = text == noTransitionSmallText ||
-                                          text == noTransitionLargeText ||
-                                          text == noDrivePulleyText || text == badDiameter;
-    return std::string(fromPulleysOrTransitions ? equipmentMessageCaption : programTitle);
-}
-
 SelectionInputs withSpacing(SelectionInputs inputs, double a0) {
     inputs.a0 = a0;
     return inputs;
 }
 
 TEST(Width1200Idlers, MessagesInOrderAndTheSlotsTheyLeave) {
-    const std::vector<IdlerCase> cases{
-        {"level trough set",
-         carrying(3, 108, 2, 35, 0, 800),
-         {},
-         {{carryingIdler, "0122", 50.1},
-          {impactIdler, "0723", 66.4},
-          {transitionIdler10, "0422", 49.7},
-          {transitionIdler30, "0622", 49.9}}},
-        {"tilted trough set keeps the weight",
-         carrying(3, 108, 2, 35, 1.5, 800),
-         {},
-         {{carryingIdler, "0322", 50.1}}},
-        {"45 degrees on 108 mm is one code for every bearing",
-         carrying(3, 108, 4, 45, 1.5, 800),
-         {},
-         {{carryingIdler, "0223", 54.6},
-          {impactIdler, "0823", 70.4},
-          {transitionIdler10, "0424", 54.8},
-          {transitionIdler20, "0524", 54.8},
-          {transitionIdler30, "0624", 54.9}}},
-        {"159 mm impact set on 4G306 is the heavy one",
-         carrying(3, 159, 4, 35, 0, 800),
-         {},
-         {{carryingIdler, "0144", 71.6}, {impactIdler, "0711", 99.6}}},
-        {"159 mm impact set on 4G305 has the same code and less weight",
-         carrying(3, 159, 3, 35, 1, 800),
-         {},
-         {{carryingIdler, "0343", 66.4}, {impactIdler, "0711", 88.5}}},
-        {"159 mm 45 degree impact set on 4G306",
-         carrying(3, 159, 4, 45, 0, 800),
-         {},
-         {{carryingIdler, "0244", 75.3}, {impactIdler, "0846", 104.9}}},
-        {"159 mm 45 degree impact set on 4G205",
-         carrying(3, 159, 2, 45, 0, 800),
-         {},
-         {{impactIdler, "0844", 93.3}, {transitionIdler20, "0542", 64.6}}},
-        {"off-standard trough angle warns twice and still sets the transitions",
-         carrying(3, 133, 3, 40, 0, 800),
-         {troughAngleText, noImpactText},
-         {{carryingIdler, std::nullopt, std::nullopt},
-          {impactIdler, "", 0},
-          {transitionIdler10, "0433", 58.3}}},
-        {"level trough at 0 degrees has no impact set and no impact message",
-         carrying(3, 108, 2, 0, 0, 800),
-         {troughAngleText},
-         {{carryingIdler, std::nullopt, std::nullopt}, {impactIdler, "", 0}}},
-        {"4G204 has no carrying set, and 108 mm transitions say 适合",
-         carrying(3, 108, 1, 35, 0, 800),
-         {noTransitionSmallText},
-         {{carryingIdler, std::nullopt, std::nullopt},
-          {impactIdler, "0723", 66.4},
-          {transitionIdler10, std::nullopt, std::nullopt},
-          {transitionIdler30, std::nullopt, std::nullopt}}},
-        {"310KA on 159 mm transitions say 合适",
-         carrying(3, 159, 5, 35, 0, 800),
-         {noTransitionLargeText},
-         {{carryingIdler, std::nullopt, std::nullopt}, {impactIdler, "0711", 88.5}}},
-        {"89 mm rollers are unknown here",
-         carrying(3, 89, 1, 35, 0, 800),
-         {noImpactText},
-         {{carryingIdler, std::nullopt, std::nullopt},
-          {impactIdler, "", 0},
-          {transitionIdler10, std::nullopt, std::nullopt},
-          {legI, std::nullopt, std::nullopt},
-          {skirtFront, std::nullopt, std::nullopt}}},
-        {"level V set on 133 mm",
-         carrying(2, 133, 2, 35, 0, 800),
-         {},
-         {{carryingIdler, "2532", 53.6}, {impactIdler, "", 0}}},
-        {"tilted V set on 133 mm is lighter",
-         carrying(2, 133, 2, 35, 1.5, 800),
-         {},
-         {{carryingIdler, "2632", 51.6}}},
-        {"V set on 108 mm with 4G306 takes the 4G305 code",
-         carrying(2, 108, 4, 0, 2, 800),
-         {},
-         {{carryingIdler, "2623", 47.4}}},
-        {"V set on 4G204 is unset without a message",
-         carrying(2, 108, 1, 0, 0, 800),
-         {noTransitionSmallText},
-         {{carryingIdler, std::nullopt, std::nullopt}}},
-        {"flat set ignores the bearing",
-         carrying(1, 133, 5, 0, 0, 800),
-         {noTransitionLargeText},
-         {{carryingIdler, "1433", 52.1},
-          {impactIdler, "", 0},
-          {skirtFront, std::nullopt, 195.1},
-          {skirtMiddle, std::nullopt, 187.7},
-          {skirtRear, std::nullopt, 217.1}}},
-        {"spacing 1 gives the first frame codes",
-         withSpacing(carrying(1, 159, 3, 0, 0, 800), 1),
-         {},
-         {{intermediateFrame, "111", 147.8},
-          {convexFrame, "112", 147.8},
-          {concaveFrameR80000, "113", 147.8},
-          {concaveFrameR120000, "114", 147.8}}},
-        {"spacing 1.1 leaves the frames unset",
-         withSpacing(carrying(1, 159, 3, 0, 0, 800), 1.1),
-         {},
-         {{intermediateFrame, std::nullopt, std::nullopt},
-          {concaveFrameR120000, std::nullopt, std::nullopt}}},
-    };
-    for (const IdlerCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const WidthRun run = runWidth(width1200Rules, "05", c.inputs, "1200");
-        EXPECT_FALSE(run.result.stopped);
-        EXPECT_EQ(run.selection.widthCode, "05");
-        EXPECT_EQ(run.dialogs.messageTexts(), c.messages);
-        for (const ShownBox& box : run.dialogs.shown) {
-            if (box.kind == ShownBox::Kind::message) {
-                EXPECT_EQ(box.caption, expectedCaption(box.text)) << box.text;
-            }
-        }
-        expectSlots(run.selection, c.slots, c.name);
-    }
+    expectIdlerCases(
+        width1200Rules, "05",
+        {
+            {"level trough set",
+             carrying(3, 108, 2, 35, 0, 800),
+             {},
+             {{carryingIdler, "0122", 50.1},
+              {impactIdler, "0723", 66.4},
+              {transitionIdler10, "0422", 49.7},
+              {transitionIdler30, "0622", 49.9}}},
+            {"tilted trough set keeps the weight",
+             carrying(3, 108, 2, 35, 1.5, 800),
+             {},
+             {{carryingIdler, "0322", 50.1}}},
+            {"45 degrees on 108 mm is one code for every bearing",
+             carrying(3, 108, 4, 45, 1.5, 800),
+             {},
+             {{carryingIdler, "0223", 54.6},
+              {impactIdler, "0823", 70.4},
+              {transitionIdler10, "0424", 54.8},
+              {transitionIdler20, "0524", 54.8},
+              {transitionIdler30, "0624", 54.9}}},
+            {"159 mm impact set on 4G306 is the heavy one",
+             carrying(3, 159, 4, 35, 0, 800),
+             {},
+             {{carryingIdler, "0144", 71.6}, {impactIdler, "0711", 99.6}}},
+            {"159 mm impact set on 4G305 has the same code and less weight",
+             carrying(3, 159, 3, 35, 1, 800),
+             {},
+             {{carryingIdler, "0343", 66.4}, {impactIdler, "0711", 88.5}}},
+            {"159 mm 45 degree impact set on 4G306",
+             carrying(3, 159, 4, 45, 0, 800),
+             {},
+             {{carryingIdler, "0244", 75.3}, {impactIdler, "0846", 104.9}}},
+            {"159 mm 45 degree impact set on 4G205",
+             carrying(3, 159, 2, 45, 0, 800),
+             {},
+             {{impactIdler, "0844", 93.3}, {transitionIdler20, "0542", 64.6}}},
+            {"off-standard trough angle warns twice and still sets the transitions",
+             carrying(3, 133, 3, 40, 0, 800),
+             {troughAngleText, noImpactText},
+             {{carryingIdler, std::nullopt, std::nullopt},
+              {impactIdler, "", 0},
+              {transitionIdler10, "0433", 58.3}}},
+            {"level trough at 0 degrees has no impact set and no impact message",
+             carrying(3, 108, 2, 0, 0, 800),
+             {troughAngleText},
+             {{carryingIdler, std::nullopt, std::nullopt}, {impactIdler, "", 0}}},
+            {"4G204 has no carrying set, and 108 mm transitions say 适合",
+             carrying(3, 108, 1, 35, 0, 800),
+             {noTransitionSmallText},
+             {{carryingIdler, std::nullopt, std::nullopt},
+              {impactIdler, "0723", 66.4},
+              {transitionIdler10, std::nullopt, std::nullopt},
+              {transitionIdler30, std::nullopt, std::nullopt}}},
+            {"310KA on 159 mm transitions say 合适",
+             carrying(3, 159, 5, 35, 0, 800),
+             {noTransitionLargeText},
+             {{carryingIdler, std::nullopt, std::nullopt}, {impactIdler, "0711", 88.5}}},
+            {"89 mm rollers are unknown here",
+             carrying(3, 89, 1, 35, 0, 800),
+             {noImpactText},
+             {{carryingIdler, std::nullopt, std::nullopt},
+              {impactIdler, "", 0},
+              {transitionIdler10, std::nullopt, std::nullopt},
+              {legI, std::nullopt, std::nullopt},
+              {skirtFront, std::nullopt, std::nullopt}}},
+            {"level V set on 133 mm",
+             carrying(2, 133, 2, 35, 0, 800),
+             {},
+             {{carryingIdler, "2532", 53.6}, {impactIdler, "", 0}}},
+            {"tilted V set on 133 mm is lighter",
+             carrying(2, 133, 2, 35, 1.5, 800),
+             {},
+             {{carryingIdler, "2632", 51.6}}},
+            {"V set on 108 mm with 4G306 takes the 4G305 code",
+             carrying(2, 108, 4, 0, 2, 800),
+             {},
+             {{carryingIdler, "2623", 47.4}}},
+            {"V set on 4G204 is unset without a message",
+             carrying(2, 108, 1, 0, 0, 800),
+             {noTransitionSmallText},
+             {{carryingIdler, std::nullopt, std::nullopt}}},
+            {"flat set ignores the bearing",
+             carrying(1, 133, 5, 0, 0, 800),
+             {noTransitionLargeText},
+             {{carryingIdler, "1433", 52.1},
+              {impactIdler, "", 0},
+              {skirtFront, std::nullopt, 195.1},
+              {skirtMiddle, std::nullopt, 187.7},
+              {skirtRear, std::nullopt, 217.1}}},
+            {"spacing 1 gives the first frame codes",
+             withSpacing(carrying(1, 159, 3, 0, 0, 800), 1),
+             {},
+             {{intermediateFrame, "111", 147.8},
+              {convexFrame, "112", 147.8},
+              {concaveFrameR80000, "113", 147.8},
+              {concaveFrameR120000, "114", 147.8}}},
+            {"spacing 1.1 leaves the frames unset",
+             withSpacing(carrying(1, 159, 3, 0, 0, 800), 1.1),
+             {},
+             {{intermediateFrame, std::nullopt, std::nullopt},
+              {concaveFrameR120000, std::nullopt, std::nullopt}}},
+        });
 }
 
 TEST(Width1200DrivePulley, AnUnlistedDiameterStopsAfterTheIdlerMessages) {
@@ -167,15 +142,6 @@ TEST(Width1200DrivePulley, AnUnlistedDiameterStopsAfterTheIdlerMessages) {
         EXPECT_EQ(run.dialogs.shown.back().caption, equipmentMessageCaption);
         EXPECT_FALSE(run.selection[intermediateFrame].code.has_value()) << "no stage after it";
     }
-}
-
-TEST(Width1200DrivePulley, TheConfirmEndsWithoutAReportOrFocus) {
-    const ConfirmedWindow run = confirmWindow(baseDesign(1200), filledWindow("710"));
-    EXPECT_EQ(run.result.outcome, SelectionOutcome::stopped);
-    EXPECT_TRUE(run.result.reportText.empty());
-    EXPECT_FALSE(run.window.focusBox.has_value());
-    EXPECT_EQ(run.window.boxes[1], "710");
-    EXPECT_EQ(run.dialogs.messageTexts(), std::vector<std::string>{badDiameter});
 }
 
 TEST(Width1200DrivePulley, LimitsAreInclusiveUpTo7223) {
@@ -196,16 +162,6 @@ TEST(Width1200DrivePulley, LimitsAreInclusiveUpTo7223) {
                      {1000, 330, "7223Y/Z", 3234},
                      {1000, 330.01, std::nullopt, std::nullopt},
                  });
-}
-
-// A load of exactly 330 kN, as the confirm computes it from the tensions, takes the top rung.
-TEST(Width1200DrivePulley, TensionsOf300000NewtonsReachTheTopRungExactly) {
-    ConveyorDesign design = baseDesign(1200);
-    design.shared.T1 = 200000;
-    design.shared.T2 = 100000;
-    const ConfirmedWindow run = confirmWindow(design, filledWindow("1000"), {"1200"});
-    ASSERT_EQ(run.result.outcome, SelectionOutcome::completed);
-    EXPECT_EQ(run.result.selection[drivePulley].code, "7223Y/Z");
 }
 
 TEST(Width1200Legs, HeightsOnAndAroundEveryBound) {

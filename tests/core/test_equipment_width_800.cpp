@@ -187,28 +187,6 @@ TEST(Width800DrivePulley, LimitsAreInclusiveAndTheLastLimitRaisesTheMessage) {
                  });
 }
 
-TEST(Width800DrivePulley, LoadIsComputedSumFirstSoHundredThousandNewtonsFailsA110Limit) {
-    EXPECT_EQ(drivePulleyLoad(150000, 150000), 330.0);
-    EXPECT_GT(drivePulleyLoad(50000, 50000), 110.0);
-
-    ConveyorDesign design = baseDesign();
-    design.shared.T1 = 60000;
-    design.shared.T2 = 40000;
-    const ConfirmedWindow run = confirmWindow(design, filledWindow("800"), {"1000"});
-    EXPECT_EQ(run.result.selection[SlotId::drivePulley].code, "6163Y/Z");
-}
-
-TEST(Width800DrivePulley, DiameterOutsideTheListStopsWithItsCaptionAndNoReport) {
-    for (const std::string D : {"1000", "0", "631", "99999", "abc"}) {
-        const ConfirmedWindow run = confirmWindow(baseDesign(), filledWindow(D));
-        EXPECT_EQ(run.result.outcome, SelectionOutcome::stopped) << D;
-        EXPECT_TRUE(run.result.reportText.empty()) << D;
-        ASSERT_EQ(run.dialogs.shown.size(), 1u) << D;
-        EXPECT_EQ(run.dialogs.shown[0].text, badDiameter);
-        EXPECT_EQ(run.dialogs.shown[0].caption, equipmentMessageCaption);
-    }
-}
-
 TEST(Width800Legs, HeightsOnAndAroundEveryBound) {
     const std::vector<LegCase> cases{
         {89, "999.9", std::nullopt, 0, "", 0},

@@ -1,5 +1,6 @@
 // The equipment-list window's confirm: completeness, conversions, default codes, widths without
-// tables, stops that keep nothing, and the evaluator's stop with focus.
+// tables, diameters a width does not offer, the load from the tensions, stops that keep nothing,
+// and the evaluator's stop with focus.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -155,6 +156,66 @@ TEST(EquipmentWindowConfirm, ConfirmAfterAStopStartsFromUnsetSlots) {
     const ConfirmResult fresh = confirmEquipment(freshWindow, design, freshValues, freshDialogs);
     EXPECT_EQ(second.selection.slots, fresh.selection.slots);
     EXPECT_EQ(second.reportText, fresh.reportText);
+}
+
+// A drive-pulley diameter the width's tables do not offer: one message with the equipment caption,
+// no report, no focus, and the entries stay as typed.
+TEST(EquipmentWindowConfirm, ADiameterTheWidthDoesNotOfferStopsWithoutReportOrFocus) {
+    const std::string offers800 =
+        "您输入的传动滚筒直径不合适，推荐选用直径：500,630,800。请重新输入！";
+    const std::string offers1000 =
+        "您输入的传动滚筒直径不合适，推荐选用直径：630,800,1000。请重新输入！";
+    struct DiameterCase {
+        std::int16_t B;
+        std::string D;
+        std::string message;
+    };
+    const std::vector<DiameterCase> cases{
+        {800, "1000", offers800},    {800, "0", offers800},      {800, "631", offers800},
+        {800, "99999", offers800},   {800, "abc", offers800},    {1000, "500", offers1000},
+        {1000, "631.5", offers1000}, {1000, "1250", offers1000}, {1000, "0", offers1000},
+        {1000, "99999", offers1000}, {1200, "710", offers1000},
+    };
+    for (const DiameterCase& c : cases) {
+        const std::string context = std::to_string(c.B) + " D=" + c.D;
+        const testing::ConfirmedWindow run =
+            testing::confirmWindow(testing::baseDesign(c.B), testing::filledWindow(c.D));
+        EXPECT_EQ(run.result.outcome, SelectionOutcome::stopped) << context;
+        EXPECT_TRUE(run.result.reportText.empty()) << context;
+        EXPECT_FALSE(run.window.focusBox.has_value()) << context;
+        EXPECT_EQ(run.window.boxes[1], c.D) << context;
+        ASSERT_EQ(run.dialogs.shown.size(), 1u) << context;
+        EXPECT_EQ(run.dialogs.shown[0].text, c.message) << context;
+        EXPECT_EQ(run.dialogs.shown[0].caption, equipmentMessageCaption) << context;
+    }
+}
+
+// Fh is (T1 + T2) * 1.1 / 1000 with the sum taken first, so tensions that add up to a limit
+// reach it exactly: 100000 N fails the 110 kN limit, 300000 N reaches the 330 kN top rungs.
+TEST(EquipmentWindowConfirm, TensionsGiveTheDrivePulleyLoadSumFirstSoLimitsHoldExactly) {
+    EXPECT_EQ(drivePulleyLoad(150000, 150000), 330.0);
+    EXPECT_GT(drivePulleyLoad(50000, 50000), 110.0);
+    struct LoadCase {
+        std::int16_t B;
+        double T1, T2;  // [N]
+        std::string D;
+        std::string code;
+    };
+    const std::vector<LoadCase> cases{
+        {800, 60000, 40000, "800", "6163Y/Z"},
+        {1000, 200000, 100000, "1000", "7203Y/Z"},
+        {1200, 200000, 100000, "1000", "7223Y/Z"},
+    };
+    for (const LoadCase& c : cases) {
+        ConveyorDesign design = testing::baseDesign(c.B);
+        design.shared.T1 = c.T1;
+        design.shared.T2 = c.T2;
+        const testing::ConfirmedWindow run =
+            testing::confirmWindow(design, testing::filledWindow(c.D), {"1200"});
+        ASSERT_EQ(run.result.outcome, SelectionOutcome::completed) << c.B;
+        EXPECT_EQ(run.result.selection[SlotId::drivePulley].code, c.code) << c.B;
+        EXPECT_TRUE(run.dialogs.messageTexts().empty()) << c.B;
+    }
 }
 
 // The stop with focus belongs to the narrow widths; a small width table here exercises it.
