@@ -140,6 +140,22 @@ TEST_F(DtiiCalc, EveryExampleGivesAReportWithTheLinesItExercises) {
           "  5.缓冲托辊         DTⅡ03C         0",
           "  12.支腿Ⅰ                               DTⅡ03J08      0",
           "  13.支腿Ⅱ                               DTⅡ03J08      0"}},
+        {"belt500-trough.json",
+         "[输入框] 支腿底端距输送带支承面的高度有以下值可供选择：1000、1000~1200，请输入具体值： "
+         "-> "
+         "1100\n",
+         {"  1.传动滚筒         DTⅡ01A4083Y/Z      264",
+          "  6.上托辊           DTⅡ01C0311         15.3",
+          "  2.头部漏斗L= 502.5                        DTⅡ01J22141      302",
+          "  8.凹弧段中间架（R120000）L6000          DTⅡ01J07None      0",
+          "  12.支腿Ⅰ                               DTⅡ01J081301      16.26"}},
+        {"belt1200-trough.json",
+         "[输入框] 支腿底端距输送带支承面的高度有以下值可供选择：1200、1225~1525、1500、1525~1875，"
+         "请输入具体值： -> 1300\n",
+         {"  1.传动滚筒         DTⅡ05A7183Y/Z      2173",
+          "  5.缓冲托辊         DTⅡ05C0734         77.1",
+          "  2.头部漏斗L= 689                        DTⅡ05J22272      1660",
+          "  12.支腿Ⅰ                               DTⅡ05J081301      26.395"}},
     };
     for (const Case& c : cases) {
         const ProgramRun result = run("report " + shellQuoted(example(c.file)));
