@@ -214,16 +214,7 @@ constexpr std::array drivePulleyRows{
     SlotRow{drivePulley, {}, stopAfter(drivePulleyDiameterMessage)},
 };
 
-constexpr std::array frameRows{
-    SlotRow{intermediateFrame, {.a0 = is(1)}, write("111", 147.8)},
-    SlotRow{intermediateFrame, {.a0 = is(1.2)}, write("121", 147.8)},
-    SlotRow{convexFrame, {.a0 = is(1)}, write("112", 147.8)},
-    SlotRow{convexFrame, {.a0 = is(1.2)}, write("122", 147.8)},
-    SlotRow{concaveFrameR80000, {.a0 = is(1)}, write("113", 147.8)},
-    SlotRow{concaveFrameR80000, {.a0 = is(1.2)}, write("123", 147.8)},
-    SlotRow{concaveFrameR120000, {.a0 = is(1)}, write("114", 147.8)},
-    SlotRow{concaveFrameR120000, {.a0 = is(1.2)}, write("124", 147.8)},
-};
+constexpr std::array frameRows = spacingFrameRows(147.8);  // [kg]
 
 constexpr std::array skirtRows{
     SlotRow{skirtFront, {.d = is(108)}, weightOnly(194.4)},

@@ -185,16 +185,7 @@ constexpr std::array drivePulleyRows{
     SlotRow{drivePulley, {}, stopAfter(drivePulleyDiameterMessage)},
 };
 
-constexpr std::array frameRows{
-    SlotRow{intermediateFrame, {.a0 = is(1)}, write("111", 177.9)},
-    SlotRow{intermediateFrame, {.a0 = is(1.2)}, write("121", 177.9)},
-    SlotRow{convexFrame, {.a0 = is(1)}, write("112", 177.9)},
-    SlotRow{convexFrame, {.a0 = is(1.2)}, write("122", 177.9)},
-    SlotRow{concaveFrameR80000, {.a0 = is(1)}, write("113", 177.9)},
-    SlotRow{concaveFrameR80000, {.a0 = is(1.2)}, write("123", 177.9)},
-    SlotRow{concaveFrameR120000, {.a0 = is(1)}, write("114", 177.9)},
-    SlotRow{concaveFrameR120000, {.a0 = is(1.2)}, write("124", 177.9)},
-};
+constexpr std::array frameRows = spacingFrameRows(177.9);  // [kg]
 
 constexpr std::array skirtRows{
     SlotRow{skirtFront, {.d = is(108)}, weightOnly(216.7)},

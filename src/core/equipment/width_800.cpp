@@ -125,16 +125,7 @@ constexpr std::array drivePulleyRows{
     SlotRow{drivePulley, {}, unsetAfter(noDrivePulleyMessage)},
 };
 
-constexpr std::array frameRows{
-    SlotRow{intermediateFrame, {.a0 = is(1)}, write("111", 121.7)},
-    SlotRow{intermediateFrame, {.a0 = is(1.2)}, write("121", 121.7)},
-    SlotRow{convexFrame, {.a0 = is(1)}, write("112", 121.7)},
-    SlotRow{convexFrame, {.a0 = is(1.2)}, write("122", 121.7)},
-    SlotRow{concaveFrameR80000, {.a0 = is(1)}, write("113", 121.7)},
-    SlotRow{concaveFrameR80000, {.a0 = is(1.2)}, write("123", 121.7)},
-    SlotRow{concaveFrameR120000, {.a0 = is(1)}, write("114", 121.7)},
-    SlotRow{concaveFrameR120000, {.a0 = is(1.2)}, write("124", 121.7)},
-};
+constexpr std::array frameRows = spacingFrameRows(121.7);  // [kg]
 
 constexpr std::array skirtRows{
     SlotRow{skirtFront, {.d = is(89)}, weightOnly(137.4)},

@@ -158,6 +158,22 @@ struct SlotRow {
     Then then{};
 };
 
+// The four L6000 frames by carrying idler spacing, all of one weight per width: "111" to "114" at
+// a0 = 1 and "121" to "124" at a0 = 1.2; any other spacing leaves them unset.
+constexpr std::array<SlotRow, 8> spacingFrameRows(double weight) {
+    using enum SlotId;
+    return {{
+        {intermediateFrame, {.a0 = is(1)}, write("111", weight)},
+        {intermediateFrame, {.a0 = is(1.2)}, write("121", weight)},
+        {convexFrame, {.a0 = is(1)}, write("112", weight)},
+        {convexFrame, {.a0 = is(1.2)}, write("122", weight)},
+        {concaveFrameR80000, {.a0 = is(1)}, write("113", weight)},
+        {concaveFrameR80000, {.a0 = is(1.2)}, write("123", weight)},
+        {concaveFrameR120000, {.a0 = is(1)}, write("114", weight)},
+        {concaveFrameR120000, {.a0 = is(1.2)}, write("124", weight)},
+    }};
+}
+
 // Transition idlers: one row sets the 10, 20 and 30 degree slots together.
 struct TransitionRow {
     When when{};
