@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/calc/drive_calculation.h"
+#include "core/calc/resistance_tables.h"
 #include "core/design/list_choices.h"
 #include "core/design/roller_tables.h"
 #include "core/design/selection_lists.h"
@@ -153,7 +154,6 @@ constexpr std::array<EntryCheck, 8> entryChecks{{
 constexpr std::string_view pliesMessage = "输送带层数必须在0到32767之间，请重新输入！";
 constexpr std::string_view beltWidthMessage =
     "输送带宽度B只能是500，650，800，1000，1200或1400毫米，请重新输入！";
-constexpr std::array<std::int16_t, 6> beltWidthsWithSkirt{500, 650, 800, 1000, 1200, 1400};
 
 void refuse(InputWindow& window, UserDialogs& dialogs, std::string_view message,
             std::optional<int> focusBox = std::nullopt) {
@@ -194,8 +194,8 @@ bool storeEntries(InputWindow& window, ConveyorDesign& candidate, UserDialogs& d
         return false;
     }
     const std::optional<std::int16_t> B = roundToInt16(boxValue(beltWidthBox));
-    if (!B || std::find(beltWidthsWithSkirt.begin(), beltWidthsWithSkirt.end(), *B) ==
-                  beltWidthsWithSkirt.end()) {
+    // Only the widths with a skirt width can be calculated.
+    if (!B || !skirtWidth(*B)) {
         refuse(window, dialogs, beltWidthMessage, beltWidthBox);
         return false;
     }
