@@ -383,9 +383,7 @@ void InputForm::showModel() {
 
 void InputForm::storeBeltWidthIfFocused() {
     if (boxes_[beltWidthBox]->hasFocus()) {
-        readWidgets();
-        beltWidthLostFocus(model_, session_.design(), session_.dialogs());
-        showModel();
+        handleBeltWidthLostFocus();
     }
 }
 
