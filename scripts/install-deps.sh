@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build make pkgconf
+    g++ cmake ninja-build make pkgconf clang-format
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
     fonts-wqy-microhei xvfb xauth

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "cli/command_dialogs.h"
-#include "core/design_replay.h"
-#include "core/designfile.h"
+#include "core/file/design_file.h"
+#include "core/file/design_replay.h"
 #include "core/report/report_file.h"
 #include "core/windows/equipment_window.h"
 #include "core/windows/input_window.h"

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "cli/command_line.h"
-#include "core/designfile.h"
+#include "core/file/design_file.h"
 
 namespace dtii {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "cli/command_line.h"
-#include "core/designfile.h"
+#include "core/file/design_file.h"
 #include "core/windows/equipment_window.h"
 #include "core/windows/input_window.h"
 

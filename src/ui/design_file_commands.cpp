@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/design_replay.h"
-#include "core/designfile.h"
+#include "core/file/design_file.h"
+#include "core/file/design_replay.h"
 #include "ui/text_conversion.h"
 
 namespace dtii {

@@ -2,7 +2,7 @@
 // and capturing the windows gives the design file back.
 #include <gtest/gtest.h>
 
-#include "core/design_replay.h"
+#include "core/file/design_replay.h"
 #include "support/example_design.h"
 #include "support/scripted_dialogs.h"
 

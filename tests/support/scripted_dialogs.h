@@ -30,7 +30,8 @@ public:
     std::deque<bool> okAnswers;           // answers for questions; a question with none fails
 
     void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
-        shown.push_back({ShownBox::Kind::message, std::string(text), std::string(caption), icon, {}});
+        shown.push_back(
+            {ShownBox::Kind::message, std::string(text), std::string(caption), icon, {}});
     }
 
     std::string askText(std::string_view prompt, std::string_view caption,
@@ -46,8 +47,11 @@ public:
     }
 
     bool askOkCancel(std::string_view text, std::string_view caption) override {
-        shown.push_back({ShownBox::Kind::question, std::string(text), std::string(caption),
-                         MessageIcon::question, {}});
+        shown.push_back({ShownBox::Kind::question,
+                         std::string(text),
+                         std::string(caption),
+                         MessageIcon::question,
+                         {}});
         if (okAnswers.empty()) {
             throw std::logic_error("unexpected question: " + std::string(text));
         }

@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/designfile.h"
+#include "core/file/design_file.h"
 #include "support/scripted_dialogs.h"
 #include "ui/designer_session.h"
 #include "ui/platform.h"

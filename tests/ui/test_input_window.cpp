@@ -8,7 +8,7 @@
 #include <QTest>
 #include <memory>
 
-#include "core/designfile.h"
+#include "core/file/design_file.h"
 #include "support_ui.h"
 #include "ui/prompt_combo_box.h"
 

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <memory>
 
-#include "core/design_replay.h"
+#include "core/file/design_replay.h"
 #include "core/report/report_file.h"
 #include "support_ui.h"
 #include "ui/equipment_form.h"

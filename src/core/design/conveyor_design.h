@@ -20,11 +20,11 @@ struct SharedDesign {
     double Lh = 0;                            // horizontal projected length [m]
     double H = 0;                             // lift, upwards positive [m]
     std::int16_t returnRollerDiameter = 0;    // [mm]
-    std::int16_t carryingBearing = 0;  // 1 4G204, 2 4G205, 3 4G305, 4 4G306, 5 310KA; 0 = none
-    std::string resultsText;           // the fourteen-line results listing
-    double Fu = 0;                     // circumferential drive force [N]
-    double Pa = 0;                     // drive-pulley power [kW]
-    double Pm = 0;                     // motor power [kW]
+    std::int16_t carryingBearing = 0;       // 1 4G204, 2 4G205, 3 4G305, 4 4G306, 5 310KA; 0 = none
+    std::string resultsText;                // the fourteen-line results listing
+    double Fu = 0;                          // circumferential drive force [N]
+    double Pa = 0;                          // drive-pulley power [kW]
+    double Pm = 0;                          // motor power [kW]
     double T1 = 0, T2 = 0, T3 = 0, T4 = 0;  // belt tensions [N]
     double carryingTroughAngle = 0;         // [degrees]
     double carryingTiltAngle = 0;           // forward tilt [degrees]
@@ -37,25 +37,25 @@ struct SharedDesign {
 
 // Owned by the input window and the drive calculation that runs from it.
 struct InputDesign {
-    double frictionFactor = 0;           // artificial friction factor f of the working condition
-    std::int16_t runningCondition = 0;   // 1 dry, 2 clean and wet, 3 dirty and wet; 0 = none
-    std::int16_t drumSurface = 0;        // drive-pulley surface 1 to 4; 0 = none
+    double frictionFactor = 0;          // artificial friction factor f of the working condition
+    std::int16_t runningCondition = 0;  // 1 dry, 2 clean and wet, 3 dirty and wet; 0 = none
+    std::int16_t drumSurface = 0;       // drive-pulley surface 1 to 4; 0 = none
     std::array<std::array<double, 4>, 3> driveFrictionTable{};  // [running - 1][surface - 1]
-    std::int16_t returnBearing = 0;         // same codes as carryingBearing
-    std::int16_t carryingRollerLength = 0;  // [mm]
-    std::int16_t returnRollerLength = 0;    // [mm]
-    double plyMass = 0;                     // [kg/m^2 per ply]; 0 for steel-cord belts
-    double coverMass = 0;                   // [kg/m^2 per mm of cover]; 0 for steel-cord belts
-    double steelCordMass = 0;               // [kg/m^2]
-    double topCover = 0, bottomCover = 0;   // cover thickness [mm]
-    double ploughResistance = 0;            // [N]
-    double ploughCount = 0;                 // plough trippers as entered
-    double L = 0;                           // conveyor length [m]
-    double au = 0;                          // return idler spacing [m]
-    std::int16_t plies = 0;                 // fabric plies
-    double returnTroughAngle = 0;           // [degrees]
-    double returnTiltAngle = 0;             // [degrees]
-    double wrapAngle = 0;                   // wrap angle on the drive pulley [degrees]
+    std::int16_t returnBearing = 0;                             // same codes as carryingBearing
+    std::int16_t carryingRollerLength = 0;                      // [mm]
+    std::int16_t returnRollerLength = 0;                        // [mm]
+    double plyMass = 0;                       // [kg/m^2 per ply]; 0 for steel-cord belts
+    double coverMass = 0;                     // [kg/m^2 per mm of cover]; 0 for steel-cord belts
+    double steelCordMass = 0;                 // [kg/m^2]
+    double topCover = 0, bottomCover = 0;     // cover thickness [mm]
+    double ploughResistance = 0;              // [N]
+    double ploughCount = 0;                   // plough trippers as entered
+    double L = 0;                             // conveyor length [m]
+    double au = 0;                            // return idler spacing [m]
+    std::int16_t plies = 0;                   // fabric plies
+    double returnTroughAngle = 0;             // [degrees]
+    double returnTiltAngle = 0;               // [degrees]
+    double wrapAngle = 0;                     // wrap angle on the drive pulley [degrees]
     double qG = 0, qB = 0, qRO = 0, qRU = 0;  // masses per metre [kg/m]
     double carryingRollerMass = 0;            // rotating mass of one roller [kg]
     double returnRollerMass = 0;              // [kg]

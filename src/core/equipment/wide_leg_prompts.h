@@ -1,5 +1,5 @@
-// The leg-height prompts of the belts from 1000 mm up, one per carrying roller diameter: each lists the
-// exact heights and the ranges the leg table of that diameter accepts.
+// The leg-height prompts of the belts from 1000 mm up, one per carrying roller diameter: each lists
+// the exact heights and the ranges the leg table of that diameter accepts.
 #pragma once
 
 #include <string_view>

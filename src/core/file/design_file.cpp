@@ -1,6 +1,6 @@
 // Reading and writing the design file. Every value is checked against the format before anything
 // of the design is used, so a bad file is refused as a whole with one message.
-#include "core/designfile.h"
+#include "core/file/design_file.h"
 
 #include <charconv>
 #include <fstream>

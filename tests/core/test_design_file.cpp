@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/designfile.h"
+#include "core/file/design_file.h"
 
 namespace dtii {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/design/conveyor_design.h"
-#include "core/designfile.h"
 #include "core/dialogs.h"
+#include "core/file/design_file.h"
 #include "core/windows/equipment_window.h"
 #include "core/windows/input_window.h"
 

@@ -1,5 +1,5 @@
 // Replaying a design file through the window handlers and capturing one from the window models.
-#include "core/design_replay.h"
+#include "core/file/design_replay.h"
 
 #include <array>
 #include <cstddef>
