@@ -1,14 +1,21 @@
 // dtii-designer: the window program. Opens the input window; the program ends when its last
 // window has closed.
 #include <QApplication>
+#include <QIcon>
 
+#include "core/program_version.h"
 #include "ui/appearance.h"
 #include "ui/designer_session.h"
 #include "ui/platform.h"
 #include "ui/qt_user_dialogs.h"
+#include "ui/text_conversion.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(dtii::toQString(dtii::programVersion));
+    // The desktop entry and the icon installed with the package carry the same name.
+    QGuiApplication::setDesktopFileName(dtii::toQString(dtii::applicationId));
+    QApplication::setWindowIcon(QIcon::fromTheme(dtii::toQString(dtii::applicationId)));
     dtii::installChineseTranslation(application);
     dtii::ensureChineseFont();
 

@@ -7,6 +7,7 @@
 #include "cli/command_dialogs.h"
 #include "core/file/design_file.h"
 #include "core/file/design_replay.h"
+#include "core/program_version.h"
 #include "core/report/report_file.h"
 #include "core/windows/equipment_window.h"
 #include "core/windows/input_window.h"
@@ -125,6 +126,14 @@ ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostrea
     const std::string& command = arguments.front();
     if (command == "--help" || command == "-h" || command == "help") {
         out << helpText();
+        return ExitStatus::produced;
+    }
+    if (command == "--version") {
+        if (arguments.size() > 1) {
+            err << usageError("--version 不带参数").error << '\n';
+            return ExitStatus::usage;
+        }
+        out << "dtii-calc " << programVersion << '\n';
         return ExitStatus::produced;
     }
     if (command == "lists") {

@@ -31,6 +31,8 @@ std::string helpText() {
       列出设计文件中各列表可以填写的项目文字。
   dtii-calc --help
       显示本说明。
+  dtii-calc --version
+      显示版本号。
 设计文件为 - 时从标准输入读取。
 
 输出：标准输出只有窗口会显示的文字（行间为 CR LF，末行之后不换行）。

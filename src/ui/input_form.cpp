@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
+#include "ui/about_box.h"
 #include "ui/calculator_command.h"
 #include "ui/design_file_commands.h"
 #include "ui/designer_session.h"
@@ -185,6 +186,7 @@ QMenuBar* InputForm::buildMenuBar() {
     save->setObjectName(QStringLiteral("SaveDesignAction"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &InputForm::handleSaveDesign);
+    addHelpMenu(*menuBar, *this);
     return menuBar;
 }
 
