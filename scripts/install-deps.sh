@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs to build, test and run. Idempotent: it asks
 # apt only when something is missing, so a second run costs a second or two.
+#   install-deps.sh            building, running and testing on Linux
+#   install-deps.sh package    also making and checking the Debian package
+#   install-deps.sh windows    also cross-building dtii-calc.exe and running it under Wine
 set -euo pipefail
 
 packages=(
     g++ cmake ninja-build make pkgconf clang-format
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
-    fonts-wqy-microhei xvfb xauth
+    fonts-wqy-microhei xvfb xauth librsvg2-bin
 )
+for group in "$@"; do
+    case $group in
+        package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db) ;;
+        windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64) ;;
+        *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test: the full build with the Qt windows on the
-# offscreen platform, then the core and command-line tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# offscreen platform; the Debian package and the programs it installs; dtii-calc.exe under Wine;
+# then the core and command-line tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh package windows
 
 # Every C++ file exactly as clang-format writes it.
 find src tests bench -name '*.cpp' -o -name '*.h' | sort | xargs clang-format --dry-run --Werror
@@ -12,6 +12,9 @@ find src tests bench -name '*.cpp' -o -name '*.h' | sort | xargs clang-format --
 bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+bash scripts/test-package.sh
+bash scripts/test-windows.sh
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDTII_SANITIZE=ON \
     -DDTII_WITH_UI=OFF -DDTII_WITH_BENCH=OFF

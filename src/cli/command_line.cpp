@@ -9,6 +9,7 @@
 #include "core/file/design_replay.h"
 #include "core/program_version.h"
 #include "core/report/report_file.h"
+#include "core/system/path_text.h"
 #include "core/windows/equipment_window.h"
 #include "core/windows/input_window.h"
 #include "core/windows/results_window.h"
@@ -46,7 +47,7 @@ ParsedArguments parseDesignArguments(Command command, const std::vector<std::str
             if (i + 1 == arguments.size()) {
                 return usageError("--append 后面缺少报告文件的路径");
             }
-            invocation.appendPath = arguments[++i];
+            invocation.appendPath = pathFromUtf8(arguments[++i]);
         } else if (argument.size() > 1 && argument.front() == '-') {
             return usageError("未知的选项“" + argument + "”");
         } else if (designPath) {
@@ -77,7 +78,7 @@ bool computeDesign(const DesignFile& design, InputWindow& window, ConveyorDesign
 }
 
 ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostream& err) {
-    const DesignFileResult loaded = loadDesignFile(invocation.designPath);
+    const DesignFileResult loaded = loadDesignFile(pathFromUtf8(invocation.designPath));
     if (!loaded.design) {
         err << loaded.error << '\n';
         return ExitStatus::usage;

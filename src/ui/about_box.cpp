@@ -21,11 +21,12 @@ constexpr std::string_view aboutCaption = "关于";
 }  // namespace
 
 QString aboutText() {
-    return QStringLiteral("<h3>%1</h3><p>版本 %2</p>"
-                          "<p>按输送机的设计条件计算驱动力、功率和输送带张力，"
-                          "并选取 DTⅡ 系列设备与结构件，生成设备清单。</p>"
-                          "<p>本程序按 Apache License 2.0 许可发布；"
-                          "所用的库（Qt %3 等）按其各自的许可发布。</p>")
+    return QStringLiteral(
+               "<h3>%1</h3><p>版本 %2</p>"
+               "<p>按输送机的设计条件计算驱动力、功率和输送带张力，"
+               "并选取 DTⅡ 系列设备与结构件，生成设备清单。</p>"
+               "<p>本程序按 Apache License 2.0 许可发布；"
+               "所用的库（Qt %3 等）按其各自的许可发布。</p>")
         .arg(toQString(programTitle), toQString(programVersion), QString::fromLatin1(qVersion()));
 }
 

@@ -275,6 +275,7 @@ TEST_F(DtiiCalc, UsageErrorsAndBadFilesExitWithTwoAndOneLine) {
         {"report --append a.txt --append b.txt x.json", "", "--append 只能给一次"},
         {"report --fast x.json", "", "未知的选项“--fast”"},
         {"lists extra", "", "lists 不带参数"},
+        {"--version extra", "", "--version 不带参数"},
         {"calc " + shellQuoted("no-such-design.json"), "", "no-such-design.json：文件不存在"},
         {"calc -", "{\"format\": ", "设计文件 （标准输入）：不是合法的 JSON"},
         {"report -", R"({"format": "dtii-conveyor-design", "version": 1, "input": {"B": true}})",
@@ -295,10 +296,15 @@ TEST_F(DtiiCalc, HelpAndListsTellHowToWriteADesignFile) {
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
     for (const char* part :
-         {"calc", "report", "--append", "lists", "dtii-conveyor-design", "carryingTiltAngle",
-          "returnBearing", "ploughTrippers", "legHeight", "hT"}) {
+         {"calc", "report", "--append", "lists", "--version", "dtii-conveyor-design",
+          "carryingTiltAngle", "returnBearing", "ploughTrippers", "legHeight", "hT"}) {
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
     }
+
+    const ProgramRun version = run("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "dtii-calc " DTII_PROJECT_VERSION "\n");
+    EXPECT_EQ(version.err, "");
 
     const ProgramRun lists = run("lists");
     EXPECT_EQ(lists.status, 0);

@@ -12,6 +12,8 @@
 #include <system_error>
 #include <vector>
 
+#include "core/system/path_text.h"
+
 namespace dtii {
 namespace {
 
@@ -251,21 +253,21 @@ DesignFileResult loadDesignFile(const std::filesystem::path& path) {
     }
     std::error_code folderCheck;
     if (std::filesystem::is_directory(path, folderCheck)) {
-        return {std::nullopt, "设计文件 " + path.string() + "：这是一个文件夹，不是设计文件"};
+        return {std::nullopt, "设计文件 " + pathText(path) + "：这是一个文件夹，不是设计文件"};
     }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         std::error_code ignored;
         const bool exists = std::filesystem::exists(path, ignored);
-        return {std::nullopt, "设计文件 " + path.string() + "：" +
+        return {std::nullopt, "设计文件 " + pathText(path) + "：" +
                                   (exists ? "无法打开（没有读取权限？）" : "文件不存在")};
     }
     std::ostringstream text;
     text << file.rdbuf();
     if (file.bad()) {
-        return {std::nullopt, "设计文件 " + path.string() + "：读取失败"};
+        return {std::nullopt, "设计文件 " + pathText(path) + "：读取失败"};
     }
-    return parseDesignFile(text.str(), path.string());
+    return parseDesignFile(text.str(), pathText(path));
 }
 
 std::string designFileText(const DesignFile& design) {
@@ -315,21 +317,21 @@ std::optional<std::string> saveDesignFile(const DesignFile& design,
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         if (!file) {
-            return "无法写入 " + temporary.string();
+            return "无法写入 " + pathText(temporary);
         }
         file.write(text.data(), static_cast<std::streamsize>(text.size()));
         file.close();
         if (!file) {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
-            return "写入 " + temporary.string() + " 失败";
+            return "写入 " + pathText(temporary) + " 失败";
         }
     }
     std::error_code error;
     std::filesystem::rename(temporary, path, error);
     if (error) {
         std::filesystem::remove(temporary, error);
-        return "无法替换 " + path.string();
+        return "无法替换 " + pathText(path);
     }
     return std::nullopt;
 }

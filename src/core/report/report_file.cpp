@@ -2,12 +2,12 @@
 // report window closes.
 #include "core/report/report_file.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <system_error>
 #include <variant>
 
 #include "core/report/gbk_encoding.h"
+#include "core/system/path_text.h"
 
 namespace dtii {
 
@@ -16,17 +16,6 @@ namespace {
 constexpr std::string_view saveQuestion = "计算结果和设备清单存盘吗？";
 constexpr std::string_view savedMessage = "计算结果和设备清单已经保存在如下路径：";
 constexpr std::string_view notSavedMessage = "计算结果和设备清单没有保存：";
-constexpr std::string_view reportFileName = "胶带机设计.txt";
-
-std::string pathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-std::filesystem::path pathFromUtf8(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
 // Writes the whole record at once; on a failed write the file is cut back to its old length so
 // that no partial record stays behind.
 std::optional<std::string> appendBytes(const std::filesystem::path& path,
@@ -58,17 +47,6 @@ std::optional<std::string> appendBytes(const std::filesystem::path& path,
 }
 
 }  // namespace
-
-std::filesystem::path defaultReportFilePath() {
-#ifdef _WIN32
-    return pathFromUtf8("C:\\") / pathFromUtf8(reportFileName);
-#else
-    const char* home = std::getenv("HOME");
-    const std::filesystem::path folder =
-        home != nullptr && *home != '\0' ? std::filesystem::path(home) : std::filesystem::path(".");
-    return folder / pathFromUtf8(reportFileName);
-#endif
-}
 
 std::optional<std::string> appendReportRecord(const std::filesystem::path& path,
                                               std::string_view reportText) {

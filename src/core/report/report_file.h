@@ -11,6 +11,8 @@
 
 namespace dtii {
 
+inline constexpr std::string_view reportFileName = "胶带机设计.txt";
+
 // "C:\胶带机设计.txt" on Windows; elsewhere a file of that name in the user's home directory.
 std::filesystem::path defaultReportFilePath();
 

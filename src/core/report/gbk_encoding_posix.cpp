@@ -1,28 +1,15 @@
-// UTF-8 to GBK through iconv; the one place a build without iconv would replace.
+// UTF-8 to GBK through iconv (glibc's GBK table).
 #include "core/report/gbk_encoding.h"
 
 #include <iconv.h>
 
-#include <cerrno>
 #include <vector>
+
+#include "core/report/utf8_sequence.h"
 
 namespace dtii {
 
 namespace {
-
-// Length of the UTF-8 sequence that starts with this byte (1 for a stray byte).
-std::size_t sequenceLength(unsigned char lead) {
-    if (lead >= 0xF0) {
-        return 4;
-    }
-    if (lead >= 0xE0) {
-        return 3;
-    }
-    if (lead >= 0xC0) {
-        return 2;
-    }
-    return 1;
-}
 
 class IconvHandle {
 public:
@@ -57,9 +44,9 @@ std::variant<std::string, UnencodableCharacter> encodeGbk(std::string_view utf8)
     std::size_t outLeft = output.size();
     if (iconv(converter.get(), &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
         const std::size_t at = input.size() - inLeft;
-        const std::size_t length =
-            errno == EILSEQ ? sequenceLength(static_cast<unsigned char>(input[at])) : inLeft;
-        return UnencodableCharacter{std::string(utf8.substr(at, length))};
+        // Malformed or not in GBK (EILSEQ), or cut short at the end (EINVAL): either way the
+        // sequence starting there is the culprit.
+        return UnencodableCharacter{std::string(utf8SequenceAt(utf8, at))};
     }
     return std::string(output.data(), output.size() - outLeft);
 }

@@ -1,0 +1,28 @@
+// What dtii-calc needs from its process, whatever the system: the arguments as UTF-8 texts, and
+// standard streams that pass the command's bytes through unchanged (a console shows them as
+// UTF-8).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace dtii {
+
+class CommandProcess {
+public:
+    CommandProcess(int argc, char** argv);
+    // Leaves the console as the command found it.
+    ~CommandProcess();
+
+    CommandProcess(const CommandProcess&) = delete;
+    CommandProcess& operator=(const CommandProcess&) = delete;
+
+    // The arguments after the program name.
+    const std::vector<std::string>& arguments() const { return arguments_; }
+
+private:
+    std::vector<std::string> arguments_;
+    unsigned int consoleCodePage_ = 0;  // the console's output code page before; 0: no console
+};
+
+}  // namespace dtii
