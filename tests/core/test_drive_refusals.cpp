@@ -193,9 +193,10 @@ TEST(ComputeRefusal, ResultsThatAreNotFiniteOrOverflowSinglePrecisionAreRefused)
     const char* const message = "计算结果超出数值范围（例如包角过小），请检查输入的数据！";
     for (const Refusal& r : std::vector<Refusal>{
              {"wrap factor rounds to 1", [](ExampleDesign& e) { e.wrapAngle = "1e-300"; }, message},
-             {"lift overflows a double", [](ExampleDesign& e) { e.H = "1e308"; }, message},
+             {"skirt friction overflows a double", [](ExampleDesign& e) { e.r = "1e-306"; },
+              message},
              {"capacity infinite", [](ExampleDesign& e) { e.Q = "1e999"; }, message},
-             {"listed value beyond single precision", [](ExampleDesign& e) { e.H = "1e36"; },
+             {"listed value beyond single precision", [](ExampleDesign& e) { e.Q = "1e40"; },
               message},
              {"plough count infinite", [](ExampleDesign& e) { e.ploughTrippers = "1e999"; },
               message},
