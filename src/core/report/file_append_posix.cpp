@@ -6,7 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
+#include <charconv>
+#include <string>
 
 namespace dtii {
 namespace {
@@ -134,6 +137,75 @@ void cutBack(int descriptor, off_t length) {
     }
 }
 
+// ---- the note of an append in progress ------------------------------------------------------
+// The kernel copies a write page by page and stops between pages for a fatal signal, so a writer
+// killed mid-write can leave the first pages of its record. Before writing, a writer notes where
+// its record starts and how long it is beside the file; the next writer, holding the lock and so
+// knowing the noting writer is gone, finds the note and cuts a record that stopped short.
+
+struct AppendNote {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t start = 0;
+    off_t length = 0;
+};
+
+std::string notePath(const char* path) {
+    return std::string(path) + ".pending";
+}
+
+std::optional<AppendNote> readNote(const std::string& path) {
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (descriptor < 0) {
+        return std::nullopt;
+    }
+    const Descriptor note(descriptor);
+    std::array<char, 128> text{};
+    const ssize_t size = ::read(note.get(), text.data(), text.size() - 1);
+    if (size <= 0) {
+        return std::nullopt;
+    }
+    std::array<unsigned long long, 4> fields{};
+    const char* at = text.data();
+    const char* end = text.data() + size;
+    for (unsigned long long& field : fields) {
+        const auto [next, error] = std::from_chars(at, end, field);
+        if (error != std::errc{}) {
+            return std::nullopt;
+        }
+        at = next < end ? next + 1 : next;
+    }
+    return AppendNote{static_cast<dev_t>(fields[0]), static_cast<ino_t>(fields[1]),
+                      static_cast<off_t>(fields[2]), static_cast<off_t>(fields[3])};
+}
+
+// Cuts away what an earlier writer left of a record it did not finish.
+void repairUnfinishedAppend(int descriptor, const std::string& note) {
+    const std::optional<AppendNote> unfinished = readNote(note);
+    struct stat info {};
+    if (unfinished && ::fstat(descriptor, &info) == 0 && info.st_dev == unfinished->device &&
+        info.st_ino == unfinished->inode && info.st_size > unfinished->start &&
+        info.st_size < unfinished->start + unfinished->length) {
+        cutBack(descriptor, unfinished->start);
+    }
+    ::unlink(note.c_str());
+}
+
+// Best effort: without the note (a folder that may not be written) the append still goes out.
+void writeNote(const std::string& note, const struct stat& file, off_t length) {
+    const int descriptor =
+        ::open(note.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (descriptor < 0) {
+        return;
+    }
+    const Descriptor noteFile(descriptor);
+    const std::string text = std::to_string(file.st_dev) + " " + std::to_string(file.st_ino) + " " +
+                             std::to_string(file.st_size) + " " + std::to_string(length) + "\n";
+    if (::write(noteFile.get(), text.data(), text.size()) == static_cast<ssize_t>(text.size())) {
+        ::fsync(noteFile.get());
+    }
+}
+
 }  // namespace
 
 std::optional<AppendProblem> appendWholeRecord(const std::filesystem::path& path,
@@ -165,11 +237,15 @@ std::optional<AppendProblem> appendWholeRecord(const std::filesystem::path& path
         if (!stillNamedBy(file.get(), name)) {
             continue;
         }
+        const std::string note = notePath(name);
+        repairUnfinishedAppend(file.get(), note);
         if (::fstat(file.get(), &info) != 0) {
             return AppendProblem::cannotWrite;
         }
         const off_t lengthBefore = info.st_size;
+        writeNote(note, info, static_cast<off_t>(bytes.size()));
         const int error = writeAll(file.get(), bytes);
+        ::unlink(note.c_str());
         if (error == 0) {
             return std::nullopt;
         }
