@@ -250,6 +250,8 @@ TEST_F(DtiiCalc, ChecksThatStopTheCommandExitWithOneAndTheirMessage) {
          "[消息框] 您输入的传动滚筒直径不合适，推荐选用直径：500,630,800。请重新输入！\n"},
         {"no equipment section", "report", withoutEquipment(),
          titleCaption + "请检查您是否已经完整地输入了各项数据！\n"},
+        {"a lift beyond the belt length", "calc", changed(R"("H": "5")", R"("H": "-500")"),
+         titleCaption + "物料提升高度H的绝对值不能大于输送机长度L，请重新输入！\n"},
     };
     for (const Case& c : cases) {
         const ProgramRun result = run(c.command + " -", c.design);
@@ -280,6 +282,14 @@ TEST_F(DtiiCalc, UsageErrorsAndBadFilesExitWithTwoAndOneLine) {
         {"calc -", "{\"format\": ", "设计文件 （标准输入）：不是合法的 JSON"},
         {"report -", R"({"format": "dtii-conveyor-design", "version": 1, "input": {"B": true}})",
          "键“input.B”的值应为文本或数字"},
+        // Endless or huge input ends at the limit; echoed texts stay on their line.
+        {"calc /dev/zero", "", "设计文件 /dev/zero：文件大于 1 MiB（1048576 字节）的上限"},
+        {"calc /dev/urandom", "", "设计文件 /dev/urandom：文件大于 1 MiB"},
+        {"calc -", std::string((1 << 20) + 1, ' '), "设计文件 （标准输入）：文件大于 1 MiB"},
+        {"calc " + shellQuoted("a\nb\x1b[2J.json"), "", "设计文件 a\\nb\\x1B[2J.json：文件不存在"},
+        {"calc " + shellQuoted("--" + std::string(300, 'x')), "",
+         "未知的选项“--" + std::string(198, 'x') + "…”"},
+        {"calc -", std::string(100000, '['), "嵌套超过 64 层"},
     };
     for (const Case& c : cases) {
         const ProgramRun result = run(c.arguments, c.input);

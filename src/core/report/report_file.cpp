@@ -2,10 +2,12 @@
 // report window closes.
 #include "core/report/report_file.h"
 
-#include <fstream>
-#include <system_error>
+#include <algorithm>
+#include <array>
 #include <variant>
 
+#include "core/echoed_value.h"
+#include "core/report/file_append.h"
 #include "core/report/gbk_encoding.h"
 #include "core/system/path_text.h"
 
@@ -16,34 +18,38 @@ namespace {
 constexpr std::string_view saveQuestion = "计算结果和设备清单存盘吗？";
 constexpr std::string_view savedMessage = "计算结果和设备清单已经保存在如下路径：";
 constexpr std::string_view notSavedMessage = "计算结果和设备清单没有保存：";
-// Writes the whole record at once; on a failed write the file is cut back to its old length so
-// that no partial record stays behind.
-std::optional<std::string> appendBytes(const std::filesystem::path& path,
-                                       const std::string& bytes) {
-    std::error_code error;
-    const bool existed = std::filesystem::exists(path, error);
-    const std::uintmax_t oldSize = existed ? std::filesystem::file_size(path, error) : 0;
-    if (error) {
-        return "无法读取文件“" + pathText(path) + "”。";
+
+// Why a record was not appended, as the person reads it: the path goes between `opening` and
+// `closing`.
+struct ProblemText {
+    AppendProblem problem;
+    std::string_view opening;
+    std::string_view closing;
+};
+
+constexpr std::string_view cannotWrite = "无法写入文件“";
+
+constexpr std::array<ProblemText, 10> problemTexts{{
+    {AppendProblem::cannotOpen, "无法打开或创建文件“", "”。"},
+    {AppendProblem::folderMissing, cannotWrite, "”：路径中的文件夹不存在。"},
+    {AppendProblem::noPermission, cannotWrite, "”：没有写入权限。"},
+    {AppendProblem::readOnlyVolume, cannotWrite, "”：所在的磁盘只能读取。"},
+    {AppendProblem::directory, cannotWrite, "”：这是一个文件夹。"},
+    {AppendProblem::notRegularFile, cannotWrite, "”：这不是普通文件（设备或管道）。"},
+    {AppendProblem::cannotLock, cannotWrite, "”：无法锁定文件。"},
+    {AppendProblem::diskFull, cannotWrite, "”：磁盘已满。"},
+    {AppendProblem::tooLarge, cannotWrite, "”：文件超出了系统允许的大小。"},
+    {AppendProblem::cannotWrite, "写入文件“", "”时出错。"},
+}};
+
+std::string problemText(AppendProblem problem, const std::filesystem::path& path) {
+    const auto* text =
+        std::find_if(problemTexts.begin(), problemTexts.end(),
+                     [problem](const ProblemText& row) { return row.problem == problem; });
+    if (text == problemTexts.end()) {
+        text = &problemTexts.back();
     }
-    std::ofstream file(path, std::ios::binary | std::ios::app);
-    if (!file) {
-        return "无法打开或创建文件“" + pathText(path) + "”。";
-    }
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.flush();
-    const bool written = file.good();
-    file.close();
-    const bool closed = !file.fail();
-    if (written && closed) {
-        return std::nullopt;
-    }
-    if (existed) {
-        std::filesystem::resize_file(path, oldSize, error);
-    } else {
-        std::filesystem::remove(path, error);
-    }
-    return "写入文件“" + pathText(path) + "”时出错。";
+    return std::string(text->opening) + echoedValue(pathText(path)) + std::string(text->closing);
 }
 
 }  // namespace
@@ -60,9 +66,13 @@ std::optional<std::string> appendReportRecord(const std::filesystem::path& path,
         if (failure->character.empty()) {
             return std::string("本系统无法转换为GBK编码。");
         }
-        return "报告中的字符“" + failure->character + "”无法用GBK编码保存。";
+        return "报告中的字符“" + echoedValue(failure->character) + "”无法用GBK编码保存。";
     }
-    return appendBytes(path, std::get<std::string>(encoded));
+    // The record is encoded whole before the file is touched, and goes out in one write.
+    if (const auto problem = appendWholeRecord(path, std::get<std::string>(encoded))) {
+        return problemText(*problem, path);
+    }
+    return std::nullopt;
 }
 
 ReportWindowClose reportWindowClosing(std::string_view reportText,
@@ -75,8 +85,8 @@ ReportWindowClose reportWindowClosing(std::string_view reportText,
                             MessageIcon::none);
         return ReportWindowClose::keepOpen;
     }
-    dialogs.showMessage(std::string(savedMessage) + "\r\n" + pathText(path), programTitle,
-                        MessageIcon::none);
+    dialogs.showMessage(std::string(savedMessage) + "\r\n" + echoedValue(pathText(path)),
+                        programTitle, MessageIcon::none);
     return ReportWindowClose::close;
 }
 
