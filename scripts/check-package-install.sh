@@ -23,9 +23,10 @@ in_root apt-get update -qq
 in_root apt-get install -y -qq "/tmp/$(basename "$package")" >/dev/null
 
 example=examples/belt800-trough.json
-in_root dtii-calc report "/usr/share/dtii-designer/$example" >"$root/installed.out"
-"$reference" report "$example" >"$root/reference.out"
+in_root dtii-calc report "/usr/share/dtii-designer/$example" >"$root/installed.out" 2>"$root/installed.err"
+"$reference" report "$example" >"$root/reference.out" 2>"$root/reference.err"
 cmp "$root/installed.out" "$root/reference.out"
+cmp "$root/installed.err" "$root/reference.err"
 
 status=0
 in_root QT_QPA_PLATFORM=offscreen timeout 3 dtii-designer 2>/dev/null || status=$?
@@ -42,4 +43,7 @@ while read -r file; do
     fi
 done <"$root/files"
 [ ! -e "$root/usr/share/dtii-designer" ] || left=1
+if ((left == 0)); then
+    echo "check-package-install.sh: $package installs, runs and removes cleanly on Debian 12"
+fi
 exit $left
