@@ -6,14 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh windows
 
-# nlohmann-json is header-only; the cross build gets a folder that holds nothing else, because
-# the host's /usr/include must never be searched by the Windows compiler.
-mkdir -p build-windows/json-include
-ln -sfn /usr/include/nlohmann build-windows/json-include/nlohmann
-
+# nlohmann-json is header-only: cmake/windows-json/ lets every find_package of it use the host's
+# headers without putting the host's /usr/include on the Windows compiler's path.
 cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-    -DDTII_JSON_INCLUDE_DIR="$PWD/build-windows/json-include" \
+    -Dnlohmann_json_DIR="$PWD/cmake/windows-json" \
     -DDTII_WITH_UI=OFF -DDTII_WITH_BENCH=OFF -DDTII_WITH_TESTS=OFF -DDTII_WINDOWS_TESTS=ON "$@"
 cmake --build build-windows -j "$(nproc)"
 ls -l build-windows/bin/dtii-calc.exe
