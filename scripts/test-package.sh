@@ -14,6 +14,12 @@ package=$(ls dist/dtii-designer_*_amd64.deb)
 # Lintian's warnings are allowed; an error fails the check.
 lintian --fail-on error "$package"
 
+# The Qt libraries come from the programs themselves (shlibdeps), the font is named.
+depends=$(dpkg-deb -f "$package" Depends)
+for needed in libqt6widgets6 fonts-wqy-microhei; do
+    [[ $depends == *"$needed"* ]] || { echo "test-package.sh: Depends lacks $needed: $depends" >&2; exit 1; }
+done
+
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg -x "$package" "$root"
