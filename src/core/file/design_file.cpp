@@ -2,6 +2,7 @@
 // of the design is used, so a bad file is refused as a whole with one message.
 #include "core/file/design_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <iostream>
@@ -273,13 +274,16 @@ void addText(OrderedJson& section, std::string_view key, const std::string& text
 // The whole stream when it holds at most `limit` bytes; nothing more than one byte past the limit
 // is read, so an endless source such as /dev/zero ends at once.
 std::optional<std::string> readAtMost(std::istream& in, std::size_t limit) {
-    std::string text(limit + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    const auto count = static_cast<std::size_t>(in.gcount());
-    if (count > limit) {
+    std::string text;
+    std::array<char, 65536> chunk{};
+    while (in && text.size() <= limit) {
+        const std::size_t wanted = std::min(chunk.size(), limit + 1 - text.size());
+        in.read(chunk.data(), static_cast<std::streamsize>(wanted));
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    }
+    if (text.size() > limit) {
         return std::nullopt;
     }
-    text.resize(count);
     return text;
 }
 
