@@ -305,6 +305,8 @@ TEST_F(DtiiCalc, UsageErrorsAndBadFilesExitWithTwoAndOneLine) {
         {"calc " + shellQuoted("--" + std::string(300, 'x')), "",
          "未知的选项“--" + std::string(198, 'x') + "…”"},
         {"calc -", std::string(100000, '['), "嵌套超过 64 层"},
+        {"calc -", R"({"format": "dtii-conveyor-design", "version": 1, "input": {"a\nb": 1}})",
+         "未知的键“input.a\\nb”"},
     };
     for (const Case& c : cases) {
         const ProgramRun result = run(c.arguments, c.input);

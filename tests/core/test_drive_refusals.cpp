@@ -240,7 +240,6 @@ TEST(ComputeRefusal, ImpossibleDesignsAreRefusedInRuleOrder) {
               },
               carryingTilt, 11},
              {"lift beyond the belt", [](ExampleDesign& e) { e.H = "100.5"; }, lift, 2},
-             {"fall beyond the belt", [](ExampleDesign& e) { e.H = "-101"; }, lift, 2},
              {"lift beyond a double's range", [](ExampleDesign& e) { e.H = "1e308"; }, lift, 2},
              {"horizontal length beyond the belt", [](ExampleDesign& e) { e.Lh = "100.1"; },
               "输送机水平投影长度L0不能大于输送机长度L，请重新输入！", 15},
