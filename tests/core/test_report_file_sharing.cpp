@@ -174,7 +174,7 @@ TEST_F(ReportFileSharing, WhatAKilledWriterLeftIsGoneAfterTheNextAppend) {
     EXPECT_EQ(std::set<std::string>(inFile.begin(), inFile.end()).size(), inFile.size());
     EXPECT_TRUE(std::includes(found.begin(), found.end(), confirmed.begin(), confirmed.end()));
     EXPECT_EQ(inFile.back(), "last");
-    EXPECT_FALSE(fs::exists(folder_ / "report.txt.pending"));
+    EXPECT_FALSE(fs::exists(folder_ / "report.txt.dtii-append"));
 }
 
 // The note a writer leaves beside the file while it writes: only a record that stopped short
@@ -200,12 +200,12 @@ TEST_F(ReportFileSharing, AnUnfinishedRecordIsCutOnlyWhenTheNoteProvesIt) {
         { std::ofstream(path, std::ios::binary | std::ios::trunc) << c.before; }
         struct stat info {};
         ASSERT_EQ(::stat(path.c_str(), &info), 0);
-        std::ofstream(folder_ / "report.txt.pending")
+        std::ofstream(folder_ / "report.txt.dtii-append")
             << info.st_dev << " " << info.st_ino + (c.sameFile ? 0 : 1) << " " << c.start << " "
             << c.length << "\n";
         ASSERT_EQ(appendReportRecord(path, "new"), std::nullopt) << c.name;
         EXPECT_EQ(contents(path), c.after + "\"new\"\r\n") << c.name;
-        EXPECT_FALSE(fs::exists(folder_ / "report.txt.pending")) << c.name;
+        EXPECT_FALSE(fs::exists(folder_ / "report.txt.dtii-append")) << c.name;
     }
 }
 
