@@ -14,29 +14,43 @@ namespace {
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
 TEST(DesignLimits, EntriesPassUpToTheirBoundsAndAreRefusedJustBeyond) {
+    using enum InputBox;
+    constexpr bool refused = true;
+    constexpr bool accepted = false;
     struct Case {
         const char* name;
         std::function<void(ConveyorDesign&)> change;
         bool trippersChecked;
-        int refusedBox;  // -1: accepted; 0: refused without a box
+        bool refusal;
+        std::optional<InputBox> box;
     };
     const Case cases[] = {
-        {"flat idlers", [](ConveyorDesign& d) { d.shared.carryingTroughAngle = 0; }, false, -1},
+        {"flat idlers", [](ConveyorDesign& d) { d.shared.carryingTroughAngle = 0; }, false,
+         accepted, std::nullopt},
         {"trough below 90", [](ConveyorDesign& d) { d.shared.carryingTroughAngle = 89.9; }, false,
-         -1},
-        {"trough 90", [](ConveyorDesign& d) { d.shared.carryingTroughAngle = 90; }, false, 10},
-        {"tilt below 0", [](ConveyorDesign& d) { d.shared.carryingTiltAngle = -1e-9; }, false, 11},
+         accepted, std::nullopt},
+        {"trough 90", [](ConveyorDesign& d) { d.shared.carryingTroughAngle = 90; }, false, refused,
+         carryingTroughAngle},
+        {"tilt below 0", [](ConveyorDesign& d) { d.shared.carryingTiltAngle = -1e-9; }, false,
+         refused, carryingTiltAngle},
         {"return trough NaN", [](ConveyorDesign& d) { d.input.returnTroughAngle = nan; }, false,
-         12},
-        {"return tilt 90", [](ConveyorDesign& d) { d.input.returnTiltAngle = 90; }, false, 13},
-        {"vertical fall", [](ConveyorDesign& d) { d.shared.H = -100; }, false, -1},
-        {"fall beyond", [](ConveyorDesign& d) { d.shared.H = -100.000001; }, false, 2},
-        {"lift NaN", [](ConveyorDesign& d) { d.shared.H = nan; }, false, 2},
-        {"horizontal beyond", [](ConveyorDesign& d) { d.shared.Lh = 100.000001; }, false, 15},
-        {"three trippers", [](ConveyorDesign& d) { d.input.ploughCount = 3; }, true, -1},
-        {"minus one tripper", [](ConveyorDesign& d) { d.input.ploughCount = -1; }, true, 0},
-        {"a third of a tripper", [](ConveyorDesign& d) { d.input.ploughCount = 1.0 / 3; }, true, 0},
-        {"unchecked box", [](ConveyorDesign& d) { d.input.ploughCount = -1.5; }, false, -1},
+         refused, returnTroughAngle},
+        {"return tilt 90", [](ConveyorDesign& d) { d.input.returnTiltAngle = 90; }, false, refused,
+         returnTiltAngle},
+        {"vertical fall", [](ConveyorDesign& d) { d.shared.H = -100; }, false, accepted,
+         std::nullopt},
+        {"fall beyond", [](ConveyorDesign& d) { d.shared.H = -100.000001; }, false, refused, lift},
+        {"lift NaN", [](ConveyorDesign& d) { d.shared.H = nan; }, false, refused, lift},
+        {"horizontal beyond", [](ConveyorDesign& d) { d.shared.Lh = 100.000001; }, false, refused,
+         horizontalLength},
+        {"three trippers", [](ConveyorDesign& d) { d.input.ploughCount = 3; }, true, accepted,
+         std::nullopt},
+        {"minus one tripper", [](ConveyorDesign& d) { d.input.ploughCount = -1; }, true, refused,
+         std::nullopt},
+        {"a third of a tripper", [](ConveyorDesign& d) { d.input.ploughCount = 1.0 / 3; }, true,
+         refused, std::nullopt},
+        {"unchecked box", [](ConveyorDesign& d) { d.input.ploughCount = -1.5; }, false, accepted,
+         std::nullopt},
     };
     for (const Case& c : cases) {
         ConveyorDesign design;  // 100 m of belt, 5 m lift, 100 m horizontal
@@ -45,7 +59,8 @@ TEST(DesignLimits, EntriesPassUpToTheirBoundsAndAreRefusedJustBeyond) {
         design.shared.Lh = 100;
         c.change(design);
         const auto broken = firstBrokenEntryLimit(design, c.trippersChecked);
-        EXPECT_EQ(broken ? broken->focusBox.value_or(0) : -1, c.refusedBox) << c.name;
+        ASSERT_EQ(broken.has_value(), c.refusal) << c.name;
+        EXPECT_EQ(broken ? broken->focusBox : std::nullopt, c.box) << c.name;
     }
 }
 

@@ -16,7 +16,7 @@ struct EnteredDesign {
 struct EntryLimit {
     bool (*holds)(const EnteredDesign&);
     std::string_view message;
-    std::optional<int> focusBox;
+    std::optional<InputBox> focusBox;
 };
 
 // An idler angle from 90 degrees on stands the rollers on end; a negative forward tilt turns
@@ -33,19 +33,19 @@ bool wholeCount(double count) {
 // In the order the rules are tried.
 constexpr std::array<EntryLimit, 7> entryLimits{{
     {[](const EnteredDesign& e) { return idlerAngle(e.design.shared.carryingTroughAngle); },
-     "上托辊槽角必须不小于0且小于90度，请重新输入！", 10},
+     "上托辊槽角必须不小于0且小于90度，请重新输入！", InputBox::carryingTroughAngle},
     {[](const EnteredDesign& e) { return idlerAngle(e.design.shared.carryingTiltAngle); },
-     "上托辊前倾角必须不小于0且小于90度，请重新输入！", 11},
+     "上托辊前倾角必须不小于0且小于90度，请重新输入！", InputBox::carryingTiltAngle},
     {[](const EnteredDesign& e) { return idlerAngle(e.design.input.returnTroughAngle); },
-     "下托辊槽角必须不小于0且小于90度，请重新输入！", 12},
+     "下托辊槽角必须不小于0且小于90度，请重新输入！", InputBox::returnTroughAngle},
     {[](const EnteredDesign& e) { return idlerAngle(e.design.input.returnTiltAngle); },
-     "下托辊前倾角必须不小于0且小于90度，请重新输入！", 13},
+     "下托辊前倾角必须不小于0且小于90度，请重新输入！", InputBox::returnTiltAngle},
     // The belt climbs or falls at most its own length, and its horizontal projection is no
     // longer than the belt.
     {[](const EnteredDesign& e) { return std::abs(e.design.shared.H) <= e.design.input.L; },
-     "物料提升高度H的绝对值不能大于输送机长度L，请重新输入！", 2},
+     "物料提升高度H的绝对值不能大于输送机长度L，请重新输入！", InputBox::lift},
     {[](const EnteredDesign& e) { return e.design.shared.Lh <= e.design.input.L; },
-     "输送机水平投影长度L0不能大于输送机长度L，请重新输入！", 15},
+     "输送机水平投影长度L0不能大于输送机长度L，请重新输入！", InputBox::horizontalLength},
     // An unchecked box means no trippers whatever count was entered before.
     {[](const EnteredDesign& e) {
          return !e.ploughTrippersChecked || wholeCount(e.design.input.ploughCount);

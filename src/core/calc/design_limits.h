@@ -7,13 +7,14 @@
 #include <string_view>
 
 #include "core/design/conveyor_design.h"
+#include "core/design/input_fields.h"
 
 namespace dtii {
 
 // The broken rule: the message to show, and the input window's box to put the focus into.
 struct BrokenLimit {
     std::string_view message;
-    std::optional<int> focusBox;
+    std::optional<InputBox> focusBox;
 
     bool operator==(const BrokenLimit&) const = default;
 };
