@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/command_dialogs.h"
+#include "core/echoed_value.h"
 #include "core/file/design_file.h"
 #include "core/file/design_replay.h"
 #include "core/report/report_file.h"
@@ -47,9 +48,9 @@ ParsedArguments parseDesignArguments(Command command, const std::vector<std::str
             }
             invocation.appendPath = arguments[++i];
         } else if (argument.size() > 1 && argument.front() == '-') {
-            return usageError("未知的选项“" + argument + "”");
+            return usageError("未知的选项“" + echoedValue(argument) + "”");
         } else if (designPath) {
-            return usageError("只能给一个设计文件，多出了“" + argument + "”");
+            return usageError("只能给一个设计文件，多出了“" + echoedValue(argument) + "”");
         } else {
             designPath = argument;
         }
@@ -136,7 +137,7 @@ ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostrea
         return ExitStatus::produced;
     }
     if (command != "calc" && command != "report") {
-        err << usageError("未知的命令“" + command + "”").error << '\n';
+        err << usageError("未知的命令“" + echoedValue(command) + "”").error << '\n';
         return ExitStatus::usage;
     }
     const ParsedArguments parsed =

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/calc/design_limits.h"
 #include "core/calc/drive_calculation.h"
 #include "core/calc/resistance_tables.h"
 #include "core/design/list_choices.h"
@@ -324,8 +325,16 @@ ComputeOutcome computeDrive(InputWindow& window, ConveyorDesign& design, UserDia
         !storeEntries(window, candidate, dialogs)) {
         return ComputeOutcome::refused;
     }
+    if (const auto broken = firstBrokenEntryLimit(candidate, window.ploughTrippers)) {
+        refuse(window, dialogs, broken->message, broken->focusBox);
+        return ComputeOutcome::refused;
+    }
     switch (runDriveCalculation(candidate)) {
         case DriveOutcome::computed:
+            if (const auto broken = firstBrokenTensionLimit(candidate)) {
+                refuse(window, dialogs, broken->message);
+                return ComputeOutcome::refused;
+            }
             design = std::move(candidate);
             return ComputeOutcome::computed;
         case DriveOutcome::carryingRollerMissing:
