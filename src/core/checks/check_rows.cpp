@@ -56,7 +56,7 @@ CheckRow capacityRow(const CapacityCheck& c) {
     CheckRow row{"输送能力",
                  "最大输送量 " + fixed(c.maxCapacity, 1) + " t/h，填充率 " +
                      fixed(c.fillRatio * 100, 1) + "%",
-                 "输送量不超过最大输送量",
+                 "输送量 " + fixed(c.fillRatio * c.maxCapacity, 1) + " t/h 不超过最大输送量",
                  c.ok,
                  {}};
     if (!c.ok) {
