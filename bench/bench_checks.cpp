@@ -24,7 +24,7 @@ void checksOfComputedExample(benchmark::State& state) {
     const dtii::CheckParameters parameters;
     for (auto _ : state) {
         dtii::DesignChecks checks =
-            dtii::runDesignChecks(design, window.lists[9].text, parameters, 800.0);
+            dtii::runDesignChecks(design, window.lists[dtii::beltTypeList].text, parameters, 800.0);
         benchmark::DoNotOptimize(checks);
     }
 }

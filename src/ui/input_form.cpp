@@ -427,6 +427,7 @@ void InputForm::handleCompute() {
     const ComputeOutcome outcome = computeDrive(model_, session_.design(), session_.dialogs());
     showModel();
     if (outcome == ComputeOutcome::computed) {
+        session_.checkSettings().setBeltType(model_.lists[beltTypeList].text);
         session_.showResults(session_.design().shared.resultsText);
     }
 }
@@ -439,14 +440,16 @@ void InputForm::handleCalculator() {
 void InputForm::handleOpenDesign() {
     storeBeltWidthIfFocused();
     readWidgets();
-    openDesignFile(model_, session_.design(), session_.platform(), session_.dialogs(), this);
+    openDesignFile(model_, session_.design(), session_.checkSettings(), session_.platform(),
+                   session_.dialogs(), this);
     showModel();
 }
 
 void InputForm::handleSaveDesign() {
     storeBeltWidthIfFocused();
     readWidgets();
-    saveDesignToFile(model_, session_.design(), session_.platform(), session_.dialogs(), this);
+    saveDesignToFile(model_, session_.design(), session_.checkSettings(), session_.platform(),
+                     session_.dialogs(), this);
 }
 
 void InputForm::handleReset() {
