@@ -439,6 +439,7 @@ void InputForm::handleCompute() {
         outcome = computeDrive(model_, session_.design(), session_.dialogs());
     });
     if (outcome == ComputeOutcome::computed) {
+        session_.checkSettings().setBeltType(model_.lists[InputList::beltType].text);
         session_.showResults(session_.design().shared.resultsText);
     }
 }
@@ -451,14 +452,16 @@ void InputForm::handleCalculator() {
 void InputForm::handleOpenDesign() {
     storeBeltWidthIfFocused();
     runHandler([this] {
-        openDesignFile(model_, session_.design(), session_.platform(), session_.dialogs(), this);
+        openDesignFile(model_, session_.design(), session_.checkSettings(), session_.platform(),
+                       session_.dialogs(), this);
     });
 }
 
 void InputForm::handleSaveDesign() {
     storeBeltWidthIfFocused();
     runHandler([this] {
-        saveDesignToFile(model_, session_.design(), session_.platform(), session_.dialogs(), this);
+        saveDesignToFile(model_, session_.design(), session_.checkSettings(), session_.platform(),
+                         session_.dialogs(), this);
     });
 }
 
