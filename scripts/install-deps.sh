@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
     fonts-wqy-microhei xvfb xauth librsvg2-bin
+    clang libclang-rt-14-dev
 )
 for group in "$@"; do
     case $group in

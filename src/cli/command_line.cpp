@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <optional>
 
+#include "cli/check_command.h"
 #include "cli/command_dialogs.h"
+#include "cli/design_compute.h"
+#include "cli/sweep_command.h"
 #include "core/echoed_value.h"
 #include "core/file/design_file.h"
 #include "core/file/design_replay.h"
@@ -33,7 +36,7 @@ struct ParsedArguments {
 };
 
 ParsedArguments usageError(const std::string& problem) {
-    return {std::nullopt, "dtii-calc：" + problem + "（用法见 dtii-calc --help）"};
+    return {std::nullopt, usageMessage(problem)};
 }
 
 ParsedArguments parseDesignArguments(Command command, const std::vector<std::string>& arguments) {
@@ -66,16 +69,6 @@ ParsedArguments parseDesignArguments(Command command, const std::vector<std::str
 
 void writeText(std::ostream& out, const std::string& text) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
-
-// The input window with the design typed in and computed; false when a check refused it.
-bool computeDesign(const DesignFile& design, InputWindow& window, ConveyorDesign& record,
-                   CommandDialogs& dialogs) {
-    loadInputWindow(window, record);
-    dialogs.answerNextInput(design.ploughTrippers);
-    replayInputWindow(design, window, record, dialogs);
-    dialogs.answerNextInput(std::nullopt);
-    return computeDrive(window, record, dialogs) == ComputeOutcome::computed;
 }
 
 ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostream& err) {
@@ -119,6 +112,10 @@ ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostre
 
 }  // namespace
 
+std::string usageMessage(const std::string& problem) {
+    return "dtii-calc：" + problem + "（用法见 dtii-calc --help）";
+}
+
 ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                           std::ostream& err) {
     if (arguments.empty()) {
@@ -145,6 +142,12 @@ ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostrea
         }
         out << listsText();
         return ExitStatus::produced;
+    }
+    if (command == "check") {
+        return runCheckCommand(arguments, out, err);
+    }
+    if (command == "sweep") {
+        return runSweepCommand(arguments, out, err);
     }
     if (command != "calc" && command != "report") {
         err << usageError("未知的命令“" + echoedValue(command) + "”").error << '\n';

@@ -9,6 +9,7 @@
 #include "core/design/conveyor_design.h"
 #include "core/dialogs.h"
 #include "core/windows/equipment_window.h"
+#include "ui/check_settings.h"
 #include "ui/platform.h"
 
 namespace dtii {
@@ -30,6 +31,7 @@ public:
 
     ConveyorDesign& design() { return design_; }
     EquipmentWindowValues& equipmentValues() { return equipmentValues_; }
+    CheckSettings& checkSettings() { return checkSettings_; }
     UserDialogs& dialogs() { return dialogs_; }
     Platform& platform() { return platform_; }
 
@@ -50,6 +52,7 @@ private:
     Platform& platform_;
     ConveyorDesign design_;
     EquipmentWindowValues equipmentValues_;
+    CheckSettings checkSettings_;
     QPointer<InputForm> inputWindow_;
     QPointer<ResultsForm> resultsWindow_;
     QPointer<EquipmentForm> equipmentWindow_;

@@ -2,6 +2,7 @@
 // error and the exit status, for the example designs, bad arguments and bad design files.
 #include <gtest/gtest.h>
 #include <iconv.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -210,15 +211,30 @@ TEST_F(DtiiCalc, AppendAddsOneQuotedGbkRecordPerRunAndSaysWhere) {
 }
 
 TEST_F(DtiiCalc, AppendThatCannotBeWrittenStopsAfterPrintingTheReport) {
-    const fs::path reportFile = folder / "no-such-folder" / "report.txt";
-    const ProgramRun result = run("report --append " + shellQuoted(reportFile.string()) + " " +
-                                  shellQuoted(example("belt800-trough.json")));
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, joinLines(exampleReportLines));
-    EXPECT_NE(result.err.find("\n["), std::string::npos) << "a message after the leg-height line";
-    EXPECT_EQ(result.err.find("计算结果和设备清单已经保存在如下路径："), std::string::npos)
-        << result.err;
-    EXPECT_FALSE(fs::exists(reportFile));
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    struct Case {
+        fs::path reportFile;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {folder / "no-such-folder" / "report.txt", "路径中的文件夹不存在。"},
+        {folder, "这是一个文件夹。"},
+        {"/dev/full", "这不是普通文件（设备或管道）。"},
+        {pipe, "这不是普通文件（设备或管道）。"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun result = run("report --append " + shellQuoted(c.reportFile.string()) +
+                                      " " + shellQuoted(example("belt800-trough.json")));
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.out, joinLines(exampleReportLines));
+        EXPECT_TRUE(result.err.ends_with("\n" + titleCaption + "计算结果和设备清单没有保存： " +
+                                         "无法写入文件“" + c.reportFile.string() + "”：" +
+                                         c.reason + "\n"))
+            << result.err;
+    }
+    EXPECT_FALSE(fs::exists(folder / "no-such-folder"));
+    EXPECT_TRUE(fs::is_fifo(pipe));
 }
 
 TEST_F(DtiiCalc, ChecksThatStopTheCommandExitWithOneAndTheirMessage) {
@@ -290,6 +306,8 @@ TEST_F(DtiiCalc, UsageErrorsAndBadFilesExitWithTwoAndOneLine) {
         {"calc " + shellQuoted("--" + std::string(300, 'x')), "",
          "未知的选项“--" + std::string(198, 'x') + "…”"},
         {"calc -", std::string(100000, '['), "嵌套超过 64 层"},
+        {"calc -", R"({"format": "dtii-conveyor-design", "version": 1, "input": {"a\nb": 1}})",
+         "未知的键“input.a\\nb”"},
     };
     for (const Case& c : cases) {
         const ProgramRun result = run(c.arguments, c.input);

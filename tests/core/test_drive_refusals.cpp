@@ -34,8 +34,8 @@ const ShownBox rollerMissing{ShownBox::Kind::message, "选取参数有误，请�
 
 // Computes the example first, so the record holds results a refusal must not touch. Returns the
 // box the refusal put the focus into.
-std::optional<int> expectRefused(const ExampleDesign& example, const ShownBox& expected,
-                                 const char* name) {
+std::optional<InputBox> expectRefused(const ExampleDesign& example, const ShownBox& expected,
+                                      const char* name) {
     ConveyorDesign design;
     InputWindow window;
     testing::ScriptedDialogs dialogs;
@@ -47,7 +47,7 @@ std::optional<int> expectRefused(const ExampleDesign& example, const ShownBox& e
     EXPECT_EQ(computeDrive(window, design, dialogs), ComputeOutcome::refused) << name;
     EXPECT_EQ(dialogs.shown, std::vector<ShownBox>{expected}) << name;
     EXPECT_TRUE(design == before) << name;
-    return window.focusBox ? std::optional<int>(static_cast<int>(*window.focusBox)) : std::nullopt;
+    return window.focusBox;
 }
 
 TEST(ComputeRefusal, ListsMustShowOneOfTheirValueCarryingItems) {
@@ -219,43 +219,45 @@ TEST(ComputeRefusal, ImpossibleDesignsAreRefusedInRuleOrder) {
         const char* name;
         std::function<void(ExampleDesign&)> change;
         const char* message;
-        std::optional<int> focus;
+        std::optional<InputBox> focus;
     };
     const char* const carryingTilt = "上托辊前倾角必须不小于0且小于90度，请重新输入！";
     const char* const lift = "物料提升高度H的绝对值不能大于输送机长度L，请重新输入！";
     const char* const trippers = "犁式卸料器的个数必须是不小于0的整数，请重新输入！";
     for (const LimitRefusal& r : std::vector<LimitRefusal>{
              {"carrying trough at 90", [](ExampleDesign& e) { e.carryingTroughAngle = "90"; },
-              "上托辊槽角必须不小于0且小于90度，请重新输入！", 10},
+              "上托辊槽角必须不小于0且小于90度，请重新输入！", InputBox::carryingTroughAngle},
              {"negative forward tilt (an uphill belt with negative power)",
-              [](ExampleDesign& e) { e.carryingTiltAngle = "-1.5"; }, carryingTilt, 11},
+              [](ExampleDesign& e) { e.carryingTiltAngle = "-1.5"; }, carryingTilt,
+              InputBox::carryingTiltAngle},
              {"return trough negative", [](ExampleDesign& e) { e.returnTroughAngle = "-0.1"; },
-              "下托辊槽角必须不小于0且小于90度，请重新输入！", 12},
+              "下托辊槽角必须不小于0且小于90度，请重新输入！", InputBox::returnTroughAngle},
              {"return tilt at 90", [](ExampleDesign& e) { e.returnTiltAngle = "90"; },
-              "下托辊前倾角必须不小于0且小于90度，请重新输入！", 13},
+              "下托辊前倾角必须不小于0且小于90度，请重新输入！", InputBox::returnTiltAngle},
              {"the angles in their order",
               [](ExampleDesign& e) {
                   e.returnTiltAngle = "-1";
                   e.carryingTiltAngle = "-1";
               },
-              carryingTilt, 11},
-             {"lift beyond the belt", [](ExampleDesign& e) { e.H = "100.5"; }, lift, 2},
-             {"fall beyond the belt", [](ExampleDesign& e) { e.H = "-101"; }, lift, 2},
-             {"lift beyond a double's range", [](ExampleDesign& e) { e.H = "1e308"; }, lift, 2},
+              carryingTilt, InputBox::carryingTiltAngle},
+             {"lift beyond the belt", [](ExampleDesign& e) { e.H = "100.5"; }, lift,
+              InputBox::lift},
+             {"lift beyond a double's range", [](ExampleDesign& e) { e.H = "1e308"; }, lift,
+              InputBox::lift},
              {"horizontal length beyond the belt", [](ExampleDesign& e) { e.Lh = "100.1"; },
-              "输送机水平投影长度L0不能大于输送机长度L，请重新输入！", 15},
+              "输送机水平投影长度L0不能大于输送机长度L，请重新输入！", InputBox::horizontalLength},
              {"lift before horizontal length",
               [](ExampleDesign& e) {
                   e.Lh = "200";
                   e.H = "200";
               },
-              lift, 2},
+              lift, InputBox::lift},
              {"angles before lift",
               [](ExampleDesign& e) {
                   e.H = "200";
                   e.carryingTiltAngle = "-1";
               },
-              carryingTilt, 11},
+              carryingTilt, InputBox::carryingTiltAngle},
              {"a negative tripper count", [](ExampleDesign& e) { e.ploughTrippers = "-1"; },
               trippers, std::nullopt},
              {"half a tripper", [](ExampleDesign& e) { e.ploughTrippers = "1.5"; }, trippers,
@@ -265,7 +267,7 @@ TEST(ComputeRefusal, ImpossibleDesignsAreRefusedInRuleOrder) {
                   e.V = "0";
                   e.carryingTiltAngle = "-1";
               },
-              "带速V必须大于0，请重新输入！", 7},
+              "带速V必须大于0，请重新输入！", InputBox::beltSpeed},
              {"a return tension below zero (a steep fast lift without horizontal length)",
               [](ExampleDesign& e) {
                   e.H = "50";

@@ -2,6 +2,7 @@
 // of the design is used, so a bad file is refused as a whole with one message.
 #include "core/file/design_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <iostream>
@@ -131,6 +132,25 @@ EquipmentEntries readEquipment(const Json& section) {
     return entries;
 }
 
+// The check parameters, each refused here when the checks could not use it.
+CheckTexts readChecks(const Json& section) {
+    CheckTexts texts;
+    for (const auto& [key, value] : sectionObject(section, "checks").items()) {
+        const std::string path = "checks." + key;
+        const auto entry = std::find_if(checkParameterKeys.begin(), checkParameterKeys.end(),
+                                        [&](const CheckParameterKey& k) { return k.key == key; });
+        if (entry == checkParameterKeys.end()) {
+            throw FormatError{"未知的键" + inQuotes(path)};
+        }
+        std::string text = valueText(value, path);
+        if (const std::string problem = checkParameterProblem(key, text); !problem.empty()) {
+            throw FormatError{"键" + inQuotes(path) + "的值" + problem};
+        }
+        texts.*entry->text = std::move(text);
+    }
+    return texts;
+}
+
 void checkFormat(const Json& root) {
     const auto format = root.find("format");
     if (format == root.end()) {
@@ -159,6 +179,8 @@ DesignFile readDesign(const Json& root) {
             readInput(value, design);
         } else if (key == "equipment") {
             design.equipment = readEquipment(value);
+        } else if (key == "checks") {
+            design.checks = readChecks(value);
         } else if (key != "format" && key != "version") {
             throw FormatError{"未知的键" + inQuotes(key)};
         }
@@ -275,13 +297,16 @@ void addText(OrderedJson& section, std::string_view key, const std::string& text
 // The whole stream when it holds at most `limit` bytes; nothing more than one byte past the limit
 // is read, so an endless source such as /dev/zero ends at once.
 std::optional<std::string> readAtMost(std::istream& in, std::size_t limit) {
-    std::string text(limit + 1, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    const auto count = static_cast<std::size_t>(in.gcount());
-    if (count > limit) {
+    std::string text;
+    std::array<char, 65536> chunk{};
+    while (in && text.size() <= limit) {
+        const std::size_t wanted = std::min(chunk.size(), limit + 1 - text.size());
+        in.read(chunk.data(), static_cast<std::streamsize>(wanted));
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    }
+    if (text.size() > limit) {
         return std::nullopt;
     }
-    text.resize(count);
     return text;
 }
 
@@ -373,6 +398,15 @@ std::string designFileText(const DesignFile& design) {
             addText(equipment, "legHeight", *design.equipment->legHeight);
         }
         root["equipment"] = std::move(equipment);
+    }
+    if (design.checks) {
+        OrderedJson checks = OrderedJson::object();
+        for (const CheckParameterKey& entry : checkParameterKeys) {
+            if (const auto& text = (*design.checks).*entry.text) {
+                addText(checks, entry.key, *text);
+            }
+        }
+        root["checks"] = std::move(checks);
     }
     // Texts that are not UTF-8 cannot come from the windows; should one appear, it is written
     // with replacement characters rather than failing the save.

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/checks/check_parameters.h"
 #include "core/design/input_fields.h"
 
 namespace dtii {
@@ -77,6 +78,7 @@ struct DesignFile {
     std::string returnIdlerForm;
     std::optional<std::string> ploughTrippers;  // present: box checked, the tripper count answer
     std::optional<EquipmentEntries> equipment;  // absent: the file has no "equipment" section
+    std::optional<CheckTexts> checks;           // absent: the file has no "checks" section
 
     bool operator==(const DesignFile&) const = default;
 };

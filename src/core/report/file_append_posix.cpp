@@ -151,7 +151,7 @@ struct AppendNote {
 };
 
 std::string notePath(const char* path) {
-    return std::string(path) + ".pending";
+    return std::string(path) + ".dtii-append";
 }
 
 std::optional<AppendNote> readNote(const std::string& path) {
@@ -245,11 +245,14 @@ std::optional<AppendProblem> appendWholeRecord(const std::filesystem::path& path
         const off_t lengthBefore = info.st_size;
         writeNote(note, info, static_cast<off_t>(bytes.size()));
         const int error = writeAll(file.get(), bytes);
+        if (error != 0) {
+            cutBack(file.get(), lengthBefore);
+        }
+        // Only once the file is whole again may the note go.
         ::unlink(note.c_str());
         if (error == 0) {
             return std::nullopt;
         }
-        cutBack(file.get(), lengthBefore);
         if (opened.created && lengthBefore == 0 && stillNamedBy(file.get(), name)) {
             ::unlink(name);
         }

@@ -19,27 +19,23 @@ constexpr std::string_view saveQuestion = "计算结果和设备清单存盘吗�
 constexpr std::string_view savedMessage = "计算结果和设备清单已经保存在如下路径：";
 constexpr std::string_view notSavedMessage = "计算结果和设备清单没有保存：";
 
-// Why a record was not appended, as the person reads it: the path goes between `opening` and
-// `closing`.
+// Why a record was not appended, as the person reads it after "无法写入文件“path”：".
 struct ProblemText {
     AppendProblem problem;
-    std::string_view opening;
-    std::string_view closing;
+    std::string_view reason;
 };
 
-constexpr std::string_view cannotWrite = "无法写入文件“";
-
 constexpr std::array<ProblemText, 10> problemTexts{{
-    {AppendProblem::cannotOpen, "无法打开或创建文件“", "”。"},
-    {AppendProblem::folderMissing, cannotWrite, "”：路径中的文件夹不存在。"},
-    {AppendProblem::noPermission, cannotWrite, "”：没有写入权限。"},
-    {AppendProblem::readOnlyVolume, cannotWrite, "”：所在的磁盘只能读取。"},
-    {AppendProblem::directory, cannotWrite, "”：这是一个文件夹。"},
-    {AppendProblem::notRegularFile, cannotWrite, "”：这不是普通文件（设备或管道）。"},
-    {AppendProblem::cannotLock, cannotWrite, "”：无法锁定文件。"},
-    {AppendProblem::diskFull, cannotWrite, "”：磁盘已满。"},
-    {AppendProblem::tooLarge, cannotWrite, "”：文件超出了系统允许的大小。"},
-    {AppendProblem::cannotWrite, "写入文件“", "”时出错。"},
+    {AppendProblem::cannotOpen, "无法打开或创建文件。"},
+    {AppendProblem::folderMissing, "路径中的文件夹不存在。"},
+    {AppendProblem::noPermission, "没有写入权限。"},
+    {AppendProblem::readOnlyVolume, "所在的磁盘只能读取。"},
+    {AppendProblem::directory, "这是一个文件夹。"},
+    {AppendProblem::notRegularFile, "这不是普通文件（设备或管道）。"},
+    {AppendProblem::cannotLock, "无法锁定文件。"},
+    {AppendProblem::diskFull, "磁盘已满。"},
+    {AppendProblem::tooLarge, "文件超出了系统允许的大小。"},
+    {AppendProblem::cannotWrite, "写入时出错。"},
 }};
 
 std::string problemText(AppendProblem problem, const std::filesystem::path& path) {
@@ -49,7 +45,7 @@ std::string problemText(AppendProblem problem, const std::filesystem::path& path
     if (text == problemTexts.end()) {
         text = &problemTexts.back();
     }
-    return std::string(text->opening) + echoedValue(pathText(path)) + std::string(text->closing);
+    return "无法写入文件“" + echoedValue(pathText(path)) + "”：" + std::string(text->reason);
 }
 
 }  // namespace

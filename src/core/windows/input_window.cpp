@@ -129,8 +129,10 @@ constexpr std::array<EntryCheck, 8> entryChecks{{
 }};
 
 constexpr std::string_view pliesMessage = "输送带层数必须在0到32767之间，请重新输入！";
-constexpr std::string_view beltWidthMessage =
-    "输送带宽度B只能是500，650，800，1000，1200或1400毫米，请重新输入！";
+
+std::string beltWidthMessage() {
+    return "输送带宽度B只能是" + calculableBeltWidthsText("或") + "毫米，请重新输入！";
+}
 
 void refuse(InputWindow& window, UserDialogs& dialogs, std::string_view message,
             std::optional<InputBox> focusBox = std::nullopt) {
@@ -172,7 +174,7 @@ bool storeEntries(InputWindow& window, ConveyorDesign& candidate, UserDialogs& d
     const std::optional<std::int16_t> B = roundToInt16(value[InputBox::beltWidth]);
     // Only the widths with a skirt width can be calculated.
     if (!B || !skirtWidth(*B)) {
-        refuse(window, dialogs, beltWidthMessage, InputBox::beltWidth);
+        refuse(window, dialogs, beltWidthMessage(), InputBox::beltWidth);
         return false;
     }
 
