@@ -8,6 +8,7 @@
 #include "cli/command_dialogs.h"
 #include "cli/design_compute.h"
 #include "cli/sweep_command.h"
+#include "core/echoed_value.h"
 #include "core/file/design_file.h"
 #include "core/file/design_replay.h"
 #include "core/report/report_file.h"
@@ -50,9 +51,9 @@ ParsedArguments parseDesignArguments(Command command, const std::vector<std::str
             }
             invocation.appendPath = arguments[++i];
         } else if (argument.size() > 1 && argument.front() == '-') {
-            return usageError("未知的选项“" + argument + "”");
+            return usageError("未知的选项“" + echoedValue(argument) + "”");
         } else if (designPath) {
-            return usageError("只能给一个设计文件，多出了“" + argument + "”");
+            return usageError("只能给一个设计文件，多出了“" + echoedValue(argument) + "”");
         } else {
             designPath = argument;
         }
@@ -139,7 +140,7 @@ ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostrea
         return runSweepCommand(arguments, out, err);
     }
     if (command != "calc" && command != "report") {
-        err << usageError("未知的命令“" + command + "”").error << '\n';
+        err << usageError("未知的命令“" + echoedValue(command) + "”").error << '\n';
         return ExitStatus::usage;
     }
     const ParsedArguments parsed =
