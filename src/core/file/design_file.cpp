@@ -2,6 +2,7 @@
 // of the design is used, so a bad file is refused as a whole with one message.
 #include "core/file/design_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <iostream>
@@ -127,6 +128,27 @@ EquipmentEntries readEquipment(const Json& section) {
     return entries;
 }
 
+// The keys of the "project" section and the texts they fill.
+constexpr std::array<std::pair<std::string_view, std::string ProjectInfo::*>, 4> projectKeys{{
+    {"name", &ProjectInfo::name},
+    {"designer", &ProjectInfo::designer},
+    {"checker", &ProjectInfo::checker},
+    {"date", &ProjectInfo::date},
+}};
+
+ProjectInfo readProject(const Json& section) {
+    ProjectInfo project;
+    for (const auto& [key, value] : sectionObject(section, "project").items()) {
+        const auto known = std::find_if(projectKeys.begin(), projectKeys.end(),
+                                        [&key](const auto& entry) { return entry.first == key; });
+        if (known == projectKeys.end()) {
+            throw FormatError{"未知的键" + inQuotes("project." + key)};
+        }
+        project.*(known->second) = valueText(value, "project." + key);
+    }
+    return project;
+}
+
 void checkFormat(const Json& root) {
     const auto format = root.find("format");
     if (format == root.end()) {
@@ -155,6 +177,8 @@ DesignFile readDesign(const Json& root) {
             readInput(value, design);
         } else if (key == "equipment") {
             design.equipment = readEquipment(value);
+        } else if (key == "project") {
+            design.project = readProject(value);
         } else if (key != "format" && key != "version") {
             throw FormatError{"未知的键" + inQuotes(key)};
         }
@@ -300,6 +324,13 @@ std::string designFileText(const DesignFile& design) {
             addText(equipment, "legHeight", *design.equipment->legHeight);
         }
         root["equipment"] = std::move(equipment);
+    }
+    if (design.project) {
+        OrderedJson project = OrderedJson::object();
+        for (const auto& [key, text] : projectKeys) {
+            addText(project, key, (*design.project).*text);
+        }
+        root["project"] = std::move(project);
     }
     // Texts that are not UTF-8 cannot come from the windows; should one appear, it is written
     // with replacement characters rather than failing the save.
