@@ -1,0 +1,49 @@
+// dtii-calc-sheet: dtii-calc's sheet and bom commands with the writers that need Qt's PDF engine
+// and libxlsxwriter. dtii-calc hands these commands over with its own arguments, so both
+// programs take the same command line.
+#include <QGuiApplication>
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "sheet/sheet_pdf.h"
+#include "xlsx/equipment_list_xlsx.h"
+
+namespace {
+
+// Standard error carries the same lines as dtii-calc's other commands; Qt's own notes about its
+// environment (no runtime folder, and the like) are not among them.
+void keepOnlyQtFailures(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << "dtii-calc：" << message.toStdString() << '\n';
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler(keepOnlyQtFailures);
+    // No window is ever shown: the offscreen platform needs no display, also on a server.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    int qtArgc = 1;
+    QGuiApplication application(qtArgc, argv);
+
+    dtii::OutputWriters writers;
+    writers.sheetPdf = [](const dtii::SheetSource& source, const std::filesystem::path& path) {
+        const std::string date =
+            dtii::sheetDate(source.typed.project ? source.typed.project->date : std::string(),
+                            std::getenv("SOURCE_DATE_EPOCH"), std::time(nullptr));
+        return dtii::writeSheetPdf(dtii::calculationSheet(source, date), path);
+    };
+    writers.equipmentXlsx = dtii::writeEquipmentListXlsx;
+
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const dtii::ExitStatus status = dtii::runCommandLine(arguments, std::cout, std::cerr, writers);
+    std::cout.flush();
+    return static_cast<int>(status);
+}
