@@ -6,8 +6,12 @@
 #include <iterator>
 #include <optional>
 
+#include "cli/check_command.h"
 #include "cli/command_dialogs.h"
 #include "cli/companion.h"
+#include "cli/design_compute.h"
+#include "cli/sweep_command.h"
+#include "core/checks/check_parameters.h"
 #include "core/file/design_file.h"
 #include "core/file/design_replay.h"
 #include "core/file/whole_file.h"
@@ -74,7 +78,7 @@ struct ParsedArguments {
 };
 
 ParsedArguments usageError(const std::string& problem) {
-    return {std::nullopt, "dtii-calc：" + problem + "（用法见 dtii-calc --help）"};
+    return {std::nullopt, usageMessage(problem)};
 }
 
 ParsedArguments parseDesignArguments(Command command, const std::vector<std::string>& arguments) {
@@ -125,14 +129,18 @@ void writeText(std::ostream& out, const std::string& text) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-// The input window with the design typed in and computed; false when a check refused it.
-bool computeDesign(const DesignFile& design, InputWindow& window, ConveyorDesign& record,
-                   CommandDialogs& dialogs) {
-    loadInputWindow(window, record);
-    dialogs.answerNextInput(design.ploughTrippers);
-    replayInputWindow(design, window, record, dialogs);
-    dialogs.answerNextInput(std::nullopt);
-    return computeDrive(window, record, dialogs) == ComputeOutcome::computed;
+// The checks of the computed design as the sheet lists them, with the drive-pulley diameter the
+// equipment window confirmed. Check parameters were read when the file was.
+std::vector<CheckRow> sheetChecks(const DesignFile& design, const InputWindow& window,
+                                  const ConveyorDesign& record,
+                                  const EquipmentWindowValues& values) {
+    constexpr std::size_t beltTypeList = 9;  // Combo9 holds the belt type
+    const CheckParameters parameters = readCheckParameters(design.checks.value_or(CheckTexts{}))
+                                           .parameters.value_or(CheckParameters{});
+    const std::optional<double> pulleyDiameter =
+        values.D > 0 ? std::optional<double>(values.D) : std::nullopt;
+    return checkRows(
+        runDesignChecks(record, window.lists[beltTypeList].text, parameters, pulleyDiameter));
 }
 
 // Writes the sheet or the equipment list of a design that went the whole road.
@@ -186,9 +194,10 @@ ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostre
         return ExitStatus::stopped;
     }
     if (invocation.outputPath) {
-        return writeOutputFile(invocation,
-                               {design, record, confirmed.selection, std::vector<CheckRow>{}},
-                               writers, err);
+        return writeOutputFile(
+            invocation,
+            {design, record, confirmed.selection, sheetChecks(design, window, record, values)},
+            writers, err);
     }
     writeText(out, confirmed.reportText);
     out.flush();
@@ -200,6 +209,10 @@ ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostre
 }
 
 }  // namespace
+
+std::string usageMessage(const std::string& problem) {
+    return "dtii-calc：" + problem + "（用法见 dtii-calc --help）";
+}
 
 ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                           std::ostream& err, const OutputWriters& writers) {
@@ -219,6 +232,12 @@ ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostrea
         }
         out << listsText();
         return ExitStatus::produced;
+    }
+    if (command == "check") {
+        return runCheckCommand(arguments, out, err);
+    }
+    if (command == "sweep") {
+        return runSweepCommand(arguments, out, err);
     }
     const auto known =
         std::find_if(std::begin(designCommands), std::end(designCommands),

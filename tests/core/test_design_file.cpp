@@ -30,6 +30,7 @@ DesignFile fullDesign() {
     equipment.boxes = {"", "800", "500", "1000", "800", ""};
     equipment.legHeight = "1100";
     design.equipment = equipment;
+    design.checks = CheckTexts{"12", " 25 ", std::nullopt};  // kept as typed
     return design;
 }
 
@@ -44,6 +45,7 @@ TEST(DesignFile, WhatIsWrittenReadsBackTheSame) {
     withoutAnswers.ploughTrippers.reset();
     withoutAnswers.equipment->legHeight.reset();
     withoutAnswers.equipment->takeUpType.reset();
+    withoutAnswers.checks = CheckTexts{};  // an empty "checks" object stays one
     for (const DesignFile& design : {fullDesign(), sparse, withoutAnswers, DesignFile{}}) {
         const std::string text = designFileText(design);
         const DesignFileResult read = parseDesignFile(text, "round.json");
@@ -127,6 +129,15 @@ TEST(DesignFile, BadFilesAreRefusedNamingFileKeyAndProblem) {
         {head + R"("input": {"carryingIdlerForm": "U形托辊"}})",
          "键“input.carryingIdlerForm”的值应为"},
         {head + R"("input": {"returnIdlerForm": 3}})", "键“input.returnIdlerForm”的值应为"},
+        // check parameters the checks could not use
+        {head + R"("checks": {"requiredSafetyFactor": "abc"}})",
+         "键“checks.requiredSafetyFactor”的值应为数字，而不是“abc”"},
+        {head + R"("checks": {"requiredSafetyFactor": 0}})",
+         "键“checks.requiredSafetyFactor”的值应为大于 0 的数"},
+        {head + R"("checks": {"surchargeAngle": 50}})", "键“checks.surchargeAngle”的值应大于 0"},
+        {head + R"("checks": {"motorSpeed": "1450"}})", "键“checks.motorSpeed”的值应为 3000"},
+        {head + R"("checks": {"speed": "1500"}})", "未知的键“checks.speed”"},
+        {head + R"("checks": []})", "键“checks”的值应为对象，而不是数组"},
         // a key given twice would silently lose one of its values
         {head + R"("input": {"B": "800", "V": "2", "B": "650"}})", "键“input.B”出现了不止一次"},
         {R"({"format": "dtii-conveyor-design", "version": 1, "version": 1})",

@@ -149,6 +149,25 @@ ProjectInfo readProject(const Json& section) {
     return project;
 }
 
+// The check parameters, each refused here when the checks could not use it.
+CheckTexts readChecks(const Json& section) {
+    CheckTexts texts;
+    for (const auto& [key, value] : sectionObject(section, "checks").items()) {
+        const std::string path = "checks." + key;
+        const auto entry = std::find_if(checkParameterKeys.begin(), checkParameterKeys.end(),
+                                        [&](const CheckParameterKey& k) { return k.key == key; });
+        if (entry == checkParameterKeys.end()) {
+            throw FormatError{"未知的键" + inQuotes(path)};
+        }
+        std::string text = valueText(value, path);
+        if (const std::string problem = checkParameterProblem(key, text); !problem.empty()) {
+            throw FormatError{"键" + inQuotes(path) + "的值" + problem};
+        }
+        texts.*entry->text = std::move(text);
+    }
+    return texts;
+}
+
 void checkFormat(const Json& root) {
     const auto format = root.find("format");
     if (format == root.end()) {
@@ -179,6 +198,8 @@ DesignFile readDesign(const Json& root) {
             design.equipment = readEquipment(value);
         } else if (key == "project") {
             design.project = readProject(value);
+        } else if (key == "checks") {
+            design.checks = readChecks(value);
         } else if (key != "format" && key != "version") {
             throw FormatError{"未知的键" + inQuotes(key)};
         }
@@ -331,6 +352,15 @@ std::string designFileText(const DesignFile& design) {
             addText(project, key, (*design.project).*text);
         }
         root["project"] = std::move(project);
+    }
+    if (design.checks) {
+        OrderedJson checks = OrderedJson::object();
+        for (const CheckParameterKey& entry : checkParameterKeys) {
+            if (const auto& text = (*design.checks).*entry.text) {
+                addText(checks, entry.key, *text);
+            }
+        }
+        root["checks"] = std::move(checks);
     }
     // Texts that are not UTF-8 cannot come from the windows; should one appear, it is written
     // with replacement characters rather than failing the save.

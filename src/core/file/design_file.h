@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/checks/check_parameters.h"
+
 namespace dtii {
 
 // A JSON key of the "input" section and the number of the box or list of the input window that
@@ -91,6 +93,7 @@ struct DesignFile {
     std::optional<std::string> ploughTrippers;  // present: box checked, the tripper count answer
     std::optional<EquipmentEntries> equipment;  // absent: the file has no "equipment" section
     std::optional<ProjectInfo> project;         // absent: the file has no "project" section
+    std::optional<CheckTexts> checks;           // absent: the file has no "checks" section
 
     bool operator==(const DesignFile&) const = default;
 };
