@@ -43,20 +43,24 @@ std::filesystem::path toPath(const QString& path) {
 
 }  // namespace
 
-void saveDesignToFile(const InputWindow& window, const ConveyorDesign& design, Platform& platform,
-                      UserDialogs& dialogs, QWidget* parent) {
+void saveDesignToFile(const InputWindow& window, const ConveyorDesign& design,
+                      const ProjectInfo& project, Platform& platform, UserDialogs& dialogs,
+                      QWidget* parent) {
     const QString chosen = platform.chooseFileToSave(parent, toQString(designFilter));
     if (chosen.isEmpty()) {
         return;
     }
-    if (const std::optional<std::string> reason =
-            saveDesignFile(captureInputWindow(window, design), toPath(chosen))) {
+    DesignFile file = captureInputWindow(window, design);
+    if (project != ProjectInfo{}) {
+        file.project = project;
+    }
+    if (const std::optional<std::string> reason = saveDesignFile(file, toPath(chosen))) {
         dialogs.showMessage(std::string(saveFailed) + *reason, programTitle, MessageIcon::none);
     }
 }
 
-bool openDesignFile(InputWindow& window, ConveyorDesign& design, Platform& platform,
-                    UserDialogs& dialogs, QWidget* parent) {
+bool openDesignFile(InputWindow& window, ConveyorDesign& design, ProjectInfo& project,
+                    Platform& platform, UserDialogs& dialogs, QWidget* parent) {
     const QString chosen = platform.chooseFileToOpen(parent, toQString(designFilter));
     if (chosen.isEmpty()) {
         return false;
@@ -68,6 +72,7 @@ bool openDesignFile(InputWindow& window, ConveyorDesign& design, Platform& platf
     }
     DesignAnswers answers(dialogs, loaded.design->ploughTrippers);
     replayInputWindow(*loaded.design, window, design, answers);
+    project = loaded.design->project.value_or(ProjectInfo{});
     return true;
 }
 

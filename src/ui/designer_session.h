@@ -8,6 +8,8 @@
 
 #include "core/design/conveyor_design.h"
 #include "core/dialogs.h"
+#include "core/file/design_file.h"
+#include "core/report/calculation_sheet.h"
 #include "core/windows/equipment_window.h"
 #include "ui/platform.h"
 
@@ -33,6 +35,14 @@ public:
     UserDialogs& dialogs() { return dialogs_; }
     Platform& platform() { return platform_; }
 
+    // The calculation sheet's title block, edited in the report window and saved with the design.
+    ProjectInfo& project() { return project_; }
+    // The input window's texts of the last calculation, and the last equipment selection.
+    void setComputedInputs(DesignFile typed) { computedInputs_ = std::move(typed); }
+    void setSelection(EquipmentSelection selection) { selection_ = std::move(selection); }
+    // What the sheet of the current report is made from, with the checks of the record.
+    SheetSource sheetSource() const;
+
     // Each shows its window modeless and brings it to the front, creating it when it is not open.
     InputForm* showInputWindow();
     ResultsForm* showResults(std::string_view resultsText);
@@ -50,6 +60,9 @@ private:
     Platform& platform_;
     ConveyorDesign design_;
     EquipmentWindowValues equipmentValues_;
+    ProjectInfo project_;
+    DesignFile computedInputs_;
+    EquipmentSelection selection_;
     QPointer<InputForm> inputWindow_;
     QPointer<ResultsForm> resultsWindow_;
     QPointer<EquipmentForm> equipmentWindow_;

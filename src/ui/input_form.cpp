@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
+#include "core/file/design_replay.h"
 #include "ui/calculator_command.h"
 #include "ui/design_file_commands.h"
 #include "ui/designer_session.h"
@@ -427,6 +428,7 @@ void InputForm::handleCompute() {
     const ComputeOutcome outcome = computeDrive(model_, session_.design(), session_.dialogs());
     showModel();
     if (outcome == ComputeOutcome::computed) {
+        session_.setComputedInputs(captureInputWindow(model_, session_.design()));
         session_.showResults(session_.design().shared.resultsText);
     }
 }
@@ -439,14 +441,16 @@ void InputForm::handleCalculator() {
 void InputForm::handleOpenDesign() {
     storeBeltWidthIfFocused();
     readWidgets();
-    openDesignFile(model_, session_.design(), session_.platform(), session_.dialogs(), this);
+    openDesignFile(model_, session_.design(), session_.project(), session_.platform(),
+                   session_.dialogs(), this);
     showModel();
 }
 
 void InputForm::handleSaveDesign() {
     storeBeltWidthIfFocused();
     readWidgets();
-    saveDesignToFile(model_, session_.design(), session_.platform(), session_.dialogs(), this);
+    saveDesignToFile(model_, session_.design(), session_.project(), session_.platform(),
+                     session_.dialogs(), this);
 }
 
 void InputForm::handleReset() {
