@@ -35,4 +35,9 @@ std::optional<std::string> writeSheetPdf(const CalculationSheet& sheet,
         });
 }
 
+std::optional<std::string> writeSheetPdfNow(const SheetSource& source,
+                                            const std::filesystem::path& path) {
+    return writeSheetPdf(calculationSheetNow(source), path);
+}
+
 }  // namespace dtii

@@ -14,4 +14,8 @@ namespace dtii {
 std::optional<std::string> writeSheetPdf(const CalculationSheet& sheet,
                                          const std::filesystem::path& path);
 
+// The sheet of `source` as printed now (calculationSheetNow) to `path`.
+std::optional<std::string> writeSheetPdfNow(const SheetSource& source,
+                                            const std::filesystem::path& path);
+
 }  // namespace dtii

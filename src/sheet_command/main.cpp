@@ -3,7 +3,6 @@
 // programs take the same command line.
 #include <QGuiApplication>
 #include <cstdlib>
-#include <ctime>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -34,12 +33,7 @@ int main(int argc, char** argv) {
     QGuiApplication application(qtArgc, argv);
 
     dtii::OutputWriters writers;
-    writers.sheetPdf = [](const dtii::SheetSource& source, const std::filesystem::path& path) {
-        const std::string date =
-            dtii::sheetDate(source.typed.project ? source.typed.project->date : std::string(),
-                            std::getenv("SOURCE_DATE_EPOCH"), std::time(nullptr));
-        return dtii::writeSheetPdf(dtii::calculationSheet(source, date), path);
-    };
+    writers.sheetPdf = dtii::writeSheetPdfNow;
     writers.equipmentXlsx = dtii::writeEquipmentListXlsx;
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);

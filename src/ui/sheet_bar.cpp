@@ -10,8 +10,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <array>
-#include <cstdlib>
-#include <ctime>
 #include <string_view>
 
 #include "ui/designer_session.h"
@@ -89,8 +87,7 @@ QWidget* SheetBar::buildProjectFields() {
     auto* fields = new QWidget(this);
     auto* grid = new QGridLayout(fields);
     grid->setContentsMargins(6, 2, 6, 4);
-    const QString today =
-        toQString(sheetDate({}, std::getenv("SOURCE_DATE_EPOCH"), std::time(nullptr)));
+    const QString today = toQString(sheetDateNow({}));
     int column = 0;
     for (const ProjectField& field : projectFields) {
         auto* box = new QLineEdit(toQString(session_.project().*field.text), fields);

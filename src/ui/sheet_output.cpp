@@ -7,8 +7,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
-#include <cstdlib>
-#include <ctime>
 
 #include "core/file/whole_file.h"
 #include "core/report/equipment_list.h"
@@ -52,10 +50,7 @@ void prepare(QPrinter& printer) {
 }  // namespace
 
 CalculationSheet currentSheet(const DesignerSession& session) {
-    const SheetSource source = session.sheetSource();
-    const std::string date = sheetDate(source.typed.project.value_or(ProjectInfo{}).date,
-                                       std::getenv("SOURCE_DATE_EPOCH"), std::time(nullptr));
-    return calculationSheet(source, date);
+    return calculationSheetNow(session.sheetSource());
 }
 
 QString suggestedPath(const QString& fileName) {

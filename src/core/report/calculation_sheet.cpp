@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdlib>
 
 #include "core/calc/results_listing.h"
 
@@ -117,6 +118,15 @@ std::string sheetDate(const std::string& projectDate, const char* sourceDateEpoc
     }
     const std::tm* today = std::localtime(&now);
     return today != nullptr ? dateText(*today) : std::string();
+}
+
+std::string sheetDateNow(const std::string& projectDate) {
+    return sheetDate(projectDate, std::getenv("SOURCE_DATE_EPOCH"), std::time(nullptr));
+}
+
+CalculationSheet calculationSheetNow(const SheetSource& source) {
+    return calculationSheet(source,
+                            sheetDateNow(source.typed.project.value_or(ProjectInfo{}).date));
 }
 
 CalculationSheet calculationSheet(const SheetSource& source, const std::string& date) {

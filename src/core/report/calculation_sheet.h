@@ -55,8 +55,14 @@ struct SheetSource {
 // when that holds a number of seconds, else today in local time.
 std::string sheetDate(const std::string& projectDate, const char* sourceDateEpoch, std::time_t now);
 
+// The date the sheet prints now: sheetDate with this process's SOURCE_DATE_EPOCH and clock.
+std::string sheetDateNow(const std::string& projectDate);
+
 // The sheet of `source`, dated by `date`.
 CalculationSheet calculationSheet(const SheetSource& source, const std::string& date);
+
+// The sheet of `source` as printed now, dated by sheetDateNow.
+CalculationSheet calculationSheetNow(const SheetSource& source);
 
 // A default file name: the project name, else `fallback`, followed by `ending` ("计算书.pdf"
 // would give "某矿计算书.pdf"); characters a file name cannot hold become "_".
