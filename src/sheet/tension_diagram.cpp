@@ -129,7 +129,7 @@ TensionDiagram tensionDiagram(const TensionProfile& tensions, const QRectF& plot
 }
 
 void drawTensionDiagram(const TensionProfile& tensions, const QRectF& frame, SheetPage& page) {
-    const QRectF plot(frame.left() + 16, frame.top() + 7, frame.width() - 20, frame.height() - 30);
+    const QRectF plot(frame.left() + 16, frame.top() + 7, frame.width() - 22, frame.height() - 30);
     const TensionDiagram diagram = tensionDiagram(tensions, plot);
     auto line = [&page](QPolygonF points, Stroke stroke) {
         page.lines.push_back({std::move(points), stroke});
@@ -144,7 +144,7 @@ void drawTensionDiagram(const TensionProfile& tensions, const QRectF& frame, She
         line({QPointF(tick.position, plot.bottom()),
               QPointF(tick.position, plot.bottom() + tickLength)},
              Stroke::axis);
-        text(QRectF(tick.position - 10, plot.bottom() + tickLength, 20, labelHeight), tick.label,
+        text(QRectF(tick.position - 6, plot.bottom() + tickLength, 12, labelHeight), tick.label,
              TextAlign::centre);
     }
     for (const AxisTick& tick : diagram.yTicks) {
