@@ -27,6 +27,11 @@ std::string helpText() {
   dtii-calc report [--append 报告文件] 设计文件
       计算、按 equipment 一节选取设备，输出计算结果及设备清单；
       --append 同时把这份清单追加到报告文件（与报告窗口的存盘相同：GBK 编码，带引号）。
+  dtii-calc sheet 设计文件 -o 计算书.pdf
+      与 report 相同地计算和选取设备，写出 A4 计算书（PDF）；日期取 project.date，
+      缺少时取 SOURCE_DATE_EPOCH 所在的日期（UTC），再缺少时取今天。
+  dtii-calc bom 设计文件 -o 设备表.xlsx|设备表.csv
+      写出设备及结构件表，按扩展名为 Excel 工作簿或 UTF-8 CSV。
   dtii-calc lists
       列出设计文件中各列表可以填写的项目文字。
   dtii-calc --help
@@ -59,6 +64,7 @@ std::string helpText() {
     text += keyNames(equipmentBoxKeys);
     text += R"(；
       legHeight 为支腿高度输入框的回答（缺少时按取消处理）。
+  project 一节（可省略）：name designer checker date，即计算书的工程名称、设计、校核、日期。
 例子见 examples/ 目录，例如 dtii-calc report examples/belt800-trough.json。
 )";
     return text;
