@@ -96,6 +96,8 @@ QWidget* SheetBar::buildProjectFields() {
         label->setBuddy(box);
         if (field.text == &ProjectInfo::date) {
             box->setPlaceholderText(today);  // what the sheet prints when left empty
+            box->setMinimumWidth(
+                box->fontMetrics().horizontalAdvance(today + QStringLiteral("00")));
         }
         const auto member = field.text;
         connect(box, &QLineEdit::textEdited, this,
