@@ -4,7 +4,9 @@
 #include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/command_line.h"
@@ -29,8 +31,12 @@ int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Only the sheet needs Qt's fonts and painting; the workbook starts faster without them.
     int qtArgc = 1;
-    QGuiApplication application(qtArgc, argv);
+    std::optional<QGuiApplication> application;
+    if (argc > 1 && std::string_view(argv[1]) == "sheet") {
+        application.emplace(qtArgc, argv);
+    }
 
     dtii::OutputWriters writers;
     writers.sheetPdf = dtii::writeSheetPdfNow;
