@@ -15,8 +15,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::size_t beltTypeList = 9;  // Combo9 holds the belt type
-
 struct CheckArguments {
     bool json = false;
     std::string designPath;

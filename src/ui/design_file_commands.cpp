@@ -44,13 +44,14 @@ std::filesystem::path toPath(const QString& path) {
 }  // namespace
 
 void saveDesignToFile(const InputWindow& window, const ConveyorDesign& design,
-                      const ProjectInfo& project, Platform& platform, UserDialogs& dialogs,
-                      QWidget* parent) {
+                      const CheckSettings& checks, const ProjectInfo& project, Platform& platform,
+                      UserDialogs& dialogs, QWidget* parent) {
     const QString chosen = platform.chooseFileToSave(parent, toQString(designFilter));
     if (chosen.isEmpty()) {
         return;
     }
     DesignFile file = captureInputWindow(window, design);
+    file.checks = checks.texts();
     if (project != ProjectInfo{}) {
         file.project = project;
     }
@@ -59,8 +60,9 @@ void saveDesignToFile(const InputWindow& window, const ConveyorDesign& design,
     }
 }
 
-bool openDesignFile(InputWindow& window, ConveyorDesign& design, ProjectInfo& project,
-                    Platform& platform, UserDialogs& dialogs, QWidget* parent) {
+bool openDesignFile(InputWindow& window, ConveyorDesign& design, CheckSettings& checks,
+                    ProjectInfo& project, Platform& platform, UserDialogs& dialogs,
+                    QWidget* parent) {
     const QString chosen = platform.chooseFileToOpen(parent, toQString(designFilter));
     if (chosen.isEmpty()) {
         return false;
@@ -72,6 +74,7 @@ bool openDesignFile(InputWindow& window, ConveyorDesign& design, ProjectInfo& pr
     }
     DesignAnswers answers(dialogs, loaded.design->ploughTrippers);
     replayInputWindow(*loaded.design, window, design, answers);
+    checks.setTexts(loaded.design->checks);
     project = loaded.design->project.value_or(ProjectInfo{});
     return true;
 }

@@ -6,22 +6,24 @@
 #include "core/dialogs.h"
 #include "core/file/design_file.h"
 #include "core/windows/input_window.h"
+#include "ui/check_settings.h"
 #include "ui/platform.h"
 
 class QWidget;
 
 namespace dtii {
 
-// Asks where to save and writes the design as the window shows it, with the project's title
-// block when it has one; says why when it fails.
+// Asks where to save and writes the design as the window shows it, with the check parameters
+// when any is set and the project's title block when it has one; says why when it fails.
 void saveDesignToFile(const InputWindow& window, const ConveyorDesign& design,
-                      const ProjectInfo& project, Platform& platform, UserDialogs& dialogs,
-                      QWidget* parent);
+                      const CheckSettings& checks, const ProjectInfo& project, Platform& platform,
+                      UserDialogs& dialogs, QWidget* parent);
 
-// Asks which file to open and enters its design into the window and its title block into
-// `project`; a file that cannot be read is named in a message and changes nothing. True when a
-// design was entered.
-bool openDesignFile(InputWindow& window, ConveyorDesign& design, ProjectInfo& project,
-                    Platform& platform, UserDialogs& dialogs, QWidget* parent);
+// Asks which file to open and enters its design into the window; a file that cannot be read is
+// named in a message and changes nothing. The file's check parameters replace the session's, its
+// title block goes into `project`. True when a design was entered.
+bool openDesignFile(InputWindow& window, ConveyorDesign& design, CheckSettings& checks,
+                    ProjectInfo& project, Platform& platform, UserDialogs& dialogs,
+                    QWidget* parent);
 
 }  // namespace dtii

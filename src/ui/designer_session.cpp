@@ -3,7 +3,6 @@
 
 #include <QWidget>
 
-#include "core/checks/check_parameters.h"
 #include "ui/equipment_form.h"
 #include "ui/input_form.h"
 #include "ui/report_form.h"
@@ -40,17 +39,12 @@ DesignerSession::~DesignerSession() {
 }
 
 SheetSource DesignerSession::sheetSource() const {
-    constexpr std::size_t beltTypeList = 9;  // Combo9 holds the belt type
     SheetSource source{computedInputs_, design_, selection_, {}};
     source.typed.project = project_;
-    const CheckParameters parameters =
-        readCheckParameters(computedInputs_.checks.value_or(CheckTexts{}))
-            .parameters.value_or(CheckParameters{});
     const std::optional<double> pulleyDiameter =
         equipmentValues_.D > 0 ? std::optional<double>(equipmentValues_.D) : std::nullopt;
-    source.checks = checkRows(
-        runDesignChecks(design_, computedInputs_.lists[beltTypeList].value_or(std::string()),
-                        parameters, pulleyDiameter));
+    source.checks = checkRows(runDesignChecks(design_, checkSettings_.beltType(),
+                                              checkSettings_.parameters(), pulleyDiameter));
     return source;
 }
 

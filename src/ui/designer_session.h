@@ -11,6 +11,7 @@
 #include "core/file/design_file.h"
 #include "core/report/calculation_sheet.h"
 #include "core/windows/equipment_window.h"
+#include "ui/check_settings.h"
 #include "ui/platform.h"
 
 namespace dtii {
@@ -32,6 +33,7 @@ public:
 
     ConveyorDesign& design() { return design_; }
     EquipmentWindowValues& equipmentValues() { return equipmentValues_; }
+    CheckSettings& checkSettings() { return checkSettings_; }
     UserDialogs& dialogs() { return dialogs_; }
     Platform& platform() { return platform_; }
 
@@ -60,6 +62,7 @@ private:
     Platform& platform_;
     ConveyorDesign design_;
     EquipmentWindowValues equipmentValues_;
+    CheckSettings checkSettings_;
     ProjectInfo project_;
     DesignFile computedInputs_;
     EquipmentSelection selection_;

@@ -429,6 +429,7 @@ void InputForm::handleCompute() {
     showModel();
     if (outcome == ComputeOutcome::computed) {
         session_.setComputedInputs(captureInputWindow(model_, session_.design()));
+        session_.checkSettings().setBeltType(model_.lists[beltTypeList].text);
         session_.showResults(session_.design().shared.resultsText);
     }
 }
@@ -441,16 +442,16 @@ void InputForm::handleCalculator() {
 void InputForm::handleOpenDesign() {
     storeBeltWidthIfFocused();
     readWidgets();
-    openDesignFile(model_, session_.design(), session_.project(), session_.platform(),
-                   session_.dialogs(), this);
+    openDesignFile(model_, session_.design(), session_.checkSettings(), session_.project(),
+                   session_.platform(), session_.dialogs(), this);
     showModel();
 }
 
 void InputForm::handleSaveDesign() {
     storeBeltWidthIfFocused();
     readWidgets();
-    saveDesignToFile(model_, session_.design(), session_.project(), session_.platform(),
-                     session_.dialogs(), this);
+    saveDesignToFile(model_, session_.design(), session_.checkSettings(), session_.project(),
+                     session_.platform(), session_.dialogs(), this);
 }
 
 void InputForm::handleReset() {

@@ -96,8 +96,8 @@ CheckRow reducerRow(const std::optional<ReducerCheck>& c) {
 }
 
 CheckRow takeUpRow(const TakeUpCheck& c) {
-    return {"拉紧装置（尾部滚筒）",
-            "拉紧力 " + fixed(c.force, 0) + " N",
+    return {"拉紧装置",
+            "尾部滚筒拉紧力 " + fixed(c.force, 0) + " N",
             "重锤拉紧的重锤质量 " + fixed(c.counterweight, 0) + " kg",
             std::nullopt,
             {}};

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "core/design/list_choices.h"
+
 namespace dtii {
 namespace {
 
@@ -52,15 +54,6 @@ std::string captionForOption(const std::array<IdlerButton, 3>& buttons, std::opt
     return {};
 }
 
-// The texts the lists show when nothing is picked, taken from a freshly loaded window so they are
-// always the window's own prompts.
-InputWindow freshInputWindow() {
-    InputWindow window;
-    ConveyorDesign scratch;
-    loadInputWindow(window, scratch);
-    return window;
-}
-
 void chooseIdlerFormByCaption(const std::array<IdlerButton, 3>& buttons, const std::string& caption,
                               std::optional<int>& selected, InputWindow& window,
                               ConveyorDesign& record, UserDialogs& dialogs) {
@@ -85,14 +78,13 @@ void replayInputWindow(const DesignFile& design, InputWindow& window, ConveyorDe
     chooseIdlerFormByCaption(returnButtons, design.returnIdlerForm, window.returnOption, window,
                              record, dialogs);
 
-    const InputWindow fresh = freshInputWindow();
     for (int list = 1; list <= inputListCount; ++list) {
         const auto index = static_cast<std::size_t>(list);
         if (const auto& text = design.lists[index]) {
             window.lists[index].text = *text;
             pickListItem(window, record, list);
         } else {
-            window.lists[index].text = fresh.lists[index].text;
+            window.lists[index].text = std::string(listPrompt(list));
         }
     }
 
@@ -125,9 +117,8 @@ DesignFile captureInputWindow(const InputWindow& window, const ConveyorDesign& r
     for (std::size_t box = 1; box < window.boxes.size(); ++box) {
         design.boxes[box] = window.boxes[box];
     }
-    const InputWindow fresh = freshInputWindow();
     for (std::size_t list = 1; list < window.lists.size(); ++list) {
-        if (window.lists[list].text != fresh.lists[list].text) {
+        if (window.lists[list].text != listPrompt(static_cast<int>(list))) {
             design.lists[list] = window.lists[list].text;
         }
     }

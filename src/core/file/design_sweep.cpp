@@ -22,7 +22,6 @@ namespace dtii {
 namespace {
 
 constexpr int beltWidthBox = 3;  // Text3: its lost-focus handler refills the roller lists
-constexpr std::size_t beltTypeList = 9;
 constexpr std::string_view resultColumns =
     "status,Fu,Pm,T1,T2,T3,T4,safetyFactor,beltStrengthOk,minPlies,maxCapacity,fillRatio,"
     "capacityOk,ratedMotor,message";

@@ -16,6 +16,7 @@ namespace dtii {
 // Entry boxes Text1 ... Text15 and lists Combo1 ... Combo9, indexed by their number.
 inline constexpr int inputBoxCount = 15;
 inline constexpr int inputListCount = 9;
+inline constexpr int beltTypeList = 9;  // Combo9: the belt type, which the design checks read
 
 struct InputWindow {
     std::array<std::string, inputBoxCount + 1> boxes;  // [1] .. [15]; [0] unused
