@@ -118,12 +118,26 @@ TensionDiagram tensionDiagram(const TensionProfile& tensions, const QRectF& plot
     const auto label = [](int number, double tension) {
         return QStringLiteral("T%1 = %2 kN").arg(number).arg(kiloNewtons(tension), 0, 'f', 2);
     };
-    // At each end the higher tension is labelled above its point, the lower one below.
+    // A label sits on the side of its point away from the point's strand, so the line never runs
+    // through it; when the two points at one end are too close for that, the higher tension is
+    // labelled above and the lower one below.
+    const double crowded = labelHeight + 2 * pointGap;
+    const auto above = [crowded](double tension, double strandEnd, QPointF point,
+                                 double otherTension, QPointF other, bool carrying) {
+        if (std::fabs(point.y() - other.y()) < crowded) {
+            return tension > otherTension || (tension == otherTension && carrying);
+        }
+        return strandEnd <= tension;
+    };
     diagram.points = {{
-        {1, head1, label(1, tensions.T1), true, tensions.T1 >= tensions.T2},
-        {2, head2, label(2, tensions.T2), true, tensions.T2 > tensions.T1},
-        {3, tail3, label(3, tensions.T3), false, tensions.T3 > tensions.T4},
-        {4, tail4, label(4, tensions.T4), false, tensions.T4 >= tensions.T3},
+        {1, head1, label(1, tensions.T1), true,
+         above(tensions.T1, tensions.T4, head1, tensions.T2, head2, true)},
+        {2, head2, label(2, tensions.T2), true,
+         above(tensions.T2, tensions.T3, head2, tensions.T1, head1, false)},
+        {3, tail3, label(3, tensions.T3), false,
+         above(tensions.T3, tensions.T2, tail3, tensions.T4, tail4, false)},
+        {4, tail4, label(4, tensions.T4), false,
+         above(tensions.T4, tensions.T1, tail4, tensions.T3, tail3, true)},
     }};
     return diagram;
 }
