@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/checks/design_checks.h"
+#include "core/file/design_replay.h"
 #include "core/file/design_sweep.h"
 #include "core/file/sweep_values.h"
 #include "support/example_design.h"
@@ -23,41 +24,20 @@ void checksOfComputedExample(benchmark::State& state) {
     }
     const dtii::CheckParameters parameters;
     for (auto _ : state) {
-        dtii::DesignChecks checks =
-            dtii::runDesignChecks(design, window.lists[dtii::beltTypeList].text, parameters, 800.0);
+        dtii::DesignChecks checks = dtii::runDesignChecks(
+            design, window.lists[dtii::InputList::beltType].text, parameters, 800.0);
         benchmark::DoNotOptimize(checks);
     }
 }
 BENCHMARK(checksOfComputedExample);
 
-// The example design as a design file.
+// The example design as a design file, taken from the window it was entered into.
 dtii::DesignFile exampleFile() {
-    const dtii::testing::ExampleDesign e;
-    dtii::DesignFile file;
-    const std::string boxes[] = {"",
-                                 e.L,
-                                 e.H,
-                                 e.B,
-                                 e.a0,
-                                 e.au,
-                                 e.r,
-                                 e.V,
-                                 e.Q,
-                                 e.plies,
-                                 e.carryingTroughAngle,
-                                 e.carryingTiltAngle,
-                                 e.returnTroughAngle,
-                                 e.returnTiltAngle,
-                                 e.wrapAngle,
-                                 e.Lh};
-    std::copy(std::begin(boxes), std::end(boxes), file.boxes.begin());
-    file.lists = {
-        std::nullopt,      e.workingCondition, e.runningCondition,       e.drumSurface,
-        e.carryingBearing, e.returnBearing,    e.carryingRollerDiameter, e.returnRollerDiameter,
-        e.covers,          e.beltType};
-    file.carryingIdlerForm = "槽形托辊";
-    file.returnIdlerForm = "平行托辊";
-    return file;
+    dtii::ConveyorDesign design;
+    dtii::InputWindow window;
+    dtii::testing::ScriptedDialogs dialogs;
+    dtii::testing::enterExampleDesign(design, window, dialogs);
+    return dtii::captureInputWindow(window, design);
 }
 
 // Variants per second for a sweep whose last key is `fastKey`: a plain box, a list, or the belt

@@ -152,8 +152,8 @@ ExitStatus runCheckCommand(const std::vector<std::string>& arguments, std::ostre
     if (!computeDesign(design, window, record, dialogs)) {
         return ExitStatus::stopped;
     }
-    const DesignChecks checks = runDesignChecks(record, window.lists[beltTypeList].text, parameters,
-                                                drivePulleyDiameter(design));
+    const DesignChecks checks = runDesignChecks(record, window.lists[InputList::beltType].text,
+                                                parameters, drivePulleyDiameter(design));
     out << (parsed->json ? checksJson(record, checks) : checksText(checkRows(checks)));
     return ExitStatus::produced;
 }

@@ -134,13 +134,12 @@ void writeText(std::ostream& out, const std::string& text) {
 std::vector<CheckRow> sheetChecks(const DesignFile& design, const InputWindow& window,
                                   const ConveyorDesign& record,
                                   const EquipmentWindowValues& values) {
-    constexpr std::size_t beltTypeList = 9;  // Combo9 holds the belt type
     const CheckParameters parameters = readCheckParameters(design.checks.value_or(CheckTexts{}))
                                            .parameters.value_or(CheckParameters{});
     const std::optional<double> pulleyDiameter =
         values.D > 0 ? std::optional<double>(values.D) : std::nullopt;
-    return checkRows(
-        runDesignChecks(record, window.lists[beltTypeList].text, parameters, pulleyDiameter));
+    return checkRows(runDesignChecks(record, window.lists[InputList::beltType].text, parameters,
+                                     pulleyDiameter));
 }
 
 // Writes the sheet or the equipment list of a design that went the whole road.

@@ -35,8 +35,8 @@ TEST(SheetDate, TheProjectsDateElseTheFixedDayElseToday) {
 
 TEST(CalculationSheet, InputsAreTheTypedTextsAndResultsSplitTheListingLines) {
     SheetSource source;
-    source.typed.boxes[3] = "800";
-    source.typed.lists[9] = "尼龙帆布NN-200";
+    source.typed.boxes[InputBox::beltWidth] = "800";
+    source.typed.lists[InputList::beltType] = "尼龙帆布NN-200";
     source.typed.carryingIdlerForm = "槽形托辊";
     source.record.shared.Fu = 9208.972;
     source.record.shared.T4 = -250.5;

@@ -30,7 +30,7 @@ TEST(BeltWidthBox, StoresTheRoundedLeadingNumberWhenItLosesFocus) {
         InputWindow window;
         testing::ScriptedDialogs dialogs;
         loadInputWindow(window, design);
-        window.boxes[3] = c.text;
+        window.boxes[InputBox::beltWidth] = c.text;
         beltWidthLostFocus(window, design, dialogs);
         EXPECT_EQ(design.shared.B, c.B) << c.text;
         EXPECT_TRUE(dialogs.shown.empty());
@@ -43,14 +43,14 @@ TEST(BeltWidthBox, AWidthBeyondSixteenBitsIsRefusedAndNotStored) {
         design.shared.B = 800;
         InputWindow window;
         testing::ScriptedDialogs dialogs;
-        window.boxes[3] = text;
+        window.boxes[InputBox::beltWidth] = text;
         beltWidthLostFocus(window, design, dialogs);
         EXPECT_EQ(design.shared.B, 800) << text;
         ASSERT_EQ(dialogs.shown.size(), 1u) << text;
         EXPECT_EQ(dialogs.shown[0],
                   (ShownBox{ShownBox::Kind::message, "输入的带宽值超出范围，请重新输入！",
                             std::string(programTitle), MessageIcon::none, ""}));
-        EXPECT_EQ(window.focusBox, 3);
+        EXPECT_EQ(window.focusBox, InputBox::beltWidth);
     }
 }
 
@@ -72,12 +72,14 @@ TEST(BeltWidthBox, ANewWidthRefillsTheListsOfAChosenIdlerFormKeepingPicksStillOf
         InputWindow window;
         testing::ScriptedDialogs dialogs;
         testing::enterExampleDesign(design, window, dialogs);
-        window.boxes[3] = c.newWidth;
+        window.boxes[InputBox::beltWidth] = c.newWidth;
         beltWidthLostFocus(window, design, dialogs);
-        EXPECT_EQ(window.lists[6].text, c.carryingDiameter) << c.newWidth;
-        EXPECT_EQ(window.lists[4].text, c.carryingBearing) << c.newWidth;
-        EXPECT_EQ(window.lists[6].items, c.carryingDiameters) << c.newWidth;
-        EXPECT_EQ(window.lists[5].items, c.returnBearings) << c.newWidth;
+        EXPECT_EQ(window.lists[InputList::carryingRollerDiameter].text, c.carryingDiameter)
+            << c.newWidth;
+        EXPECT_EQ(window.lists[InputList::carryingBearing].text, c.carryingBearing) << c.newWidth;
+        EXPECT_EQ(window.lists[InputList::carryingRollerDiameter].items, c.carryingDiameters)
+            << c.newWidth;
+        EXPECT_EQ(window.lists[InputList::returnBearing].items, c.returnBearings) << c.newWidth;
         EXPECT_EQ(design.shared.carryingRollerDiameter, c.carryingDiameterCode);
     }
 }
@@ -99,7 +101,7 @@ TEST(PloughTrippers, AskForTheCountAndStoreItsResistance) {
         InputWindow window;
         testing::ScriptedDialogs dialogs;
         loadInputWindow(window, design);
-        window.boxes[3] = c.B;
+        window.boxes[InputBox::beltWidth] = c.B;
         beltWidthLostFocus(window, design, dialogs);
         if (c.answer) {
             dialogs.textAnswers.push_back(*c.answer);
@@ -127,7 +129,7 @@ TEST(PloughTrippers, WithoutABeltWidthTheBoxIsUncheckedAgain) {
     window.ploughTrippers = true;
     ploughTrippersChanged(window, design, dialogs, true);
     EXPECT_FALSE(window.ploughTrippers);
-    EXPECT_EQ(window.focusBox, 3);
+    EXPECT_EQ(window.focusBox, InputBox::beltWidth);
     EXPECT_EQ(design.input.ploughCount, 0);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0],
@@ -143,30 +145,30 @@ TEST(ResetCommand, ClearsTheWindowButNotTheRecordAndComputingAgainIsRefused) {
     example.ploughTrippers = "2";
     ASSERT_EQ(testing::computeExampleDesign(design, window, dialogs, example),
               ComputeOutcome::computed);
-    const std::vector<std::string> rollerItems = window.lists[6].items;
+    const std::vector<std::string> rollerItems =
+        window.lists[InputList::carryingRollerDiameter].items;
     const ConveyorDesign before = design;
 
     resetInputWindow(window);
-    for (int box = 1; box <= inputBoxCount; ++box) {
-        EXPECT_TRUE(window.boxes[box].empty()) << box;
+    for (const InputBox box : inputBoxes) {
+        EXPECT_TRUE(window.boxes[box].empty()) << controlNumber(box);
     }
-    EXPECT_FALSE(window.carryingOption);
-    EXPECT_FALSE(window.returnOption);
+    EXPECT_FALSE(window.carryingIdlerButton);
+    EXPECT_FALSE(window.returnIdlerButton);
     EXPECT_TRUE(window.ploughTrippers);
-    const std::array<const char*, 10> prompts{"",
-                                              "工作条件（请选择）",
-                                              "运行条件（请选择）",
-                                              "滚筒覆盖面形式（请选择）",
-                                              "选择辊子轴承",
-                                              "选择辊子轴承",
-                                              "选取辊子直径",
-                                              "选取辊子直径",
-                                              "请选择胶带上/下胶厚度（mm/mm）",
-                                              "请选择输送带型号"};
-    for (int list = 1; list <= inputListCount; ++list) {
-        EXPECT_EQ(window.lists[list].text, prompts[list]) << list;
+    const std::array<const char*, inputListCount> prompts{"工作条件（请选择）",
+                                                          "运行条件（请选择）",
+                                                          "滚筒覆盖面形式（请选择）",
+                                                          "选择辊子轴承",
+                                                          "选择辊子轴承",
+                                                          "选取辊子直径",
+                                                          "选取辊子直径",
+                                                          "请选择胶带上/下胶厚度（mm/mm）",
+                                                          "请选择输送带型号"};
+    for (std::size_t index = 0; index < inputLists.size(); ++index) {
+        EXPECT_EQ(window.lists[inputLists[index]].text, prompts[index]) << index;
     }
-    EXPECT_EQ(window.lists[6].items, rollerItems);
+    EXPECT_EQ(window.lists[InputList::carryingRollerDiameter].items, rollerItems);
     EXPECT_EQ(design.shared.B, before.shared.B);
     EXPECT_EQ(design.input.ploughResistance, before.input.ploughResistance);
 

@@ -21,7 +21,6 @@
 namespace dtii {
 namespace {
 
-constexpr int beltWidthBox = 3;  // Text3: its lost-focus handler refills the roller lists
 constexpr std::string_view resultColumns =
     "status,Fu,Pm,T1,T2,T3,T4,safetyFactor,beltStrengthOk,minPlies,maxCapacity,fillRatio,"
     "capacityOk,ratedMotor,message";
@@ -37,7 +36,8 @@ enum class AxisKind {
 struct Axis {
     SweepAxis values;
     AxisKind kind = AxisKind::box;
-    int number = 0;  // the box or list number
+    InputBox box = InputBox::beltWidth;            // for a box
+    InputList list = InputList::workingCondition;  // for a list
     const CheckParameterKey* parameter = nullptr;
 };
 
@@ -58,10 +58,11 @@ public:
     std::optional<std::string> answer;
 };
 
-template <std::size_t N>
-const DesignKey* findDesignKey(const std::array<DesignKey, N>& keys, std::string_view key) {
-    const auto found =
-        std::find_if(keys.begin(), keys.end(), [key](const DesignKey& k) { return k.key == key; });
+template <class Control, std::size_t N>
+const DesignKey<Control>* findDesignKey(const std::array<DesignKey<Control>, N>& keys,
+                                        std::string_view key) {
+    const auto found = std::find_if(keys.begin(), keys.end(),
+                                    [key](const DesignKey<Control>& k) { return k.key == key; });
     return found == keys.end() ? nullptr : &*found;
 }
 
@@ -72,12 +73,13 @@ bool isIdlerFormKey(std::string_view key) {
 // What the axis is, or why it cannot be varied.
 std::string resolve(Axis& axis) {
     const std::string& key = axis.values.key;
-    if (const DesignKey* box = findDesignKey(inputBoxKeys, key)) {
-        axis.kind = box->number == beltWidthBox ? AxisKind::replayed : AxisKind::box;
-        axis.number = box->number;
-    } else if (const DesignKey* list = findDesignKey(inputListKeys, key)) {
+    if (const auto* box = findDesignKey(inputBoxKeys, key)) {
+        // The belt width's lost-focus handler refills the roller lists.
+        axis.kind = box->control == InputBox::beltWidth ? AxisKind::replayed : AxisKind::box;
+        axis.box = box->control;
+    } else if (const auto* list = findDesignKey(inputListKeys, key)) {
         axis.kind = AxisKind::list;
-        axis.number = list->number;
+        axis.list = list->control;
     } else if (isIdlerFormKey(key) || key == "ploughTrippers") {
         axis.kind = AxisKind::replayed;
     } else {
@@ -106,13 +108,12 @@ std::string resolve(Axis& axis) {
 }
 
 void applyToDesign(const Axis& axis, const std::string& value, DesignFile& design) {
-    const auto index = static_cast<std::size_t>(axis.number);
     switch (axis.kind) {
         case AxisKind::box:
-            design.boxes[index] = value;
+            design.boxes[axis.box] = value;
             break;
         case AxisKind::list:
-            design.lists[index] = value;
+            design.lists[axis.list] = value;
             break;
         case AxisKind::checkParameter: {
             CheckTexts texts = design.checks.value_or(CheckTexts{});
@@ -128,7 +129,7 @@ void applyToDesign(const Axis& axis, const std::string& value, DesignFile& desig
             } else if (axis.values.key == "ploughTrippers") {
                 design.ploughTrippers = value;
             } else {
-                design.boxes[index] = value;
+                design.boxes[axis.box] = value;
             }
             break;
     }
@@ -259,10 +260,10 @@ struct DesignSweep::State {
         for (std::size_t axis = first; axis < axes.size(); ++axis) {
             const Axis& changed = axes[axis];
             if (changed.kind == AxisKind::box) {
-                window.boxes[static_cast<std::size_t>(changed.number)] = valueOf(axis);
+                window.boxes[changed.box] = valueOf(axis);
             } else if (changed.kind == AxisKind::list) {
-                window.lists[static_cast<std::size_t>(changed.number)].text = valueOf(axis);
-                pickListItem(window, record, changed.number);
+                window.lists[changed.list].text = valueOf(axis);
+                pickListItem(window, record, changed.list);
             }
         }
         if (parametersChanged) {
@@ -283,7 +284,7 @@ DesignSweep::DesignSweep(const DesignFile& base, std::vector<SweepAxis> axes)
     State& s = *state_;
     s.base = base;
     for (SweepAxis& values : axes) {
-        Axis axis{std::move(values), AxisKind::box, 0, nullptr};
+        Axis axis{std::move(values)};
         if (s.error.empty()) {
             s.error = resolve(axis);
         }
@@ -344,8 +345,8 @@ bool DesignSweep::appendNextRow(std::string& csv) {
     s.window.focusBox.reset();
     s.dialogs.messages.clear();
     if (computeDrive(s.window, record, s.dialogs) == ComputeOutcome::computed) {
-        const DesignChecks checks =
-            runDesignChecks(record, s.window.lists[beltTypeList].text, s.parameters, std::nullopt);
+        const DesignChecks checks = runDesignChecks(
+            record, s.window.lists[InputList::beltType].text, s.parameters, std::nullopt);
         appendResults(csv, record, checks);
     } else {
         csv += "refused";

@@ -17,48 +17,56 @@ struct InputLine {
     std::string_view label;
     std::string_view unit;
     InputSource source;
-    int number = 0;  // Text<number> or Combo<number>
+    InputBox box = InputBox::beltWidth;    // for InputSource::box
+    InputList list = InputList::beltType;  // for InputSource::list
 };
+
+constexpr InputLine boxLine(std::string_view label, std::string_view unit, InputBox box) {
+    return {label, unit, InputSource::box, box};
+}
+
+constexpr InputLine listLine(std::string_view label, std::string_view unit, InputList list) {
+    return {label, unit, InputSource::list, InputBox::beltWidth, list};
+}
 
 // The inputs in the order the input window shows them: the entries, the two idler frames, the
 // conditions and the belt.
 constexpr std::array<InputLine, 27> inputLines{{
-    {"输送带宽度 B", "mm", InputSource::box, 3},
-    {"承载分支托辊间距 a0", "m", InputSource::box, 4},
-    {"回程分支托辊间距 au", "m", InputSource::box, 5},
-    {"物料密度 r", "kg/m³", InputSource::box, 6},
-    {"带速 V", "m/s", InputSource::box, 7},
-    {"每小时输送量 Q", "t/h", InputSource::box, 8},
-    {"输送机长度 L", "m", InputSource::box, 1},
-    {"物料提升高度 H（向上为+，向下为-）", "m", InputSource::box, 2},
-    {"胶带在传动滚筒上的包角", "°", InputSource::box, 14},
-    {"输送机水平投影长度 L0", "m", InputSource::box, 15},
+    boxLine("输送带宽度 B", "mm", InputBox::beltWidth),
+    boxLine("承载分支托辊间距 a0", "m", InputBox::carryingSpacing),
+    boxLine("回程分支托辊间距 au", "m", InputBox::returnSpacing),
+    boxLine("物料密度 r", "kg/m³", InputBox::materialDensity),
+    boxLine("带速 V", "m/s", InputBox::beltSpeed),
+    boxLine("每小时输送量 Q", "t/h", InputBox::capacity),
+    boxLine("输送机长度 L", "m", InputBox::conveyorLength),
+    boxLine("物料提升高度 H（向上为+，向下为-）", "m", InputBox::lift),
+    boxLine("胶带在传动滚筒上的包角", "°", InputBox::wrapAngle),
+    boxLine("输送机水平投影长度 L0", "m", InputBox::horizontalLength),
     {"上托辊形式", "", InputSource::carryingForm},
-    {"上托辊槽角", "°", InputSource::box, 10},
-    {"上托辊前倾角", "°", InputSource::box, 11},
-    {"上托辊直径", "", InputSource::list, 6},
-    {"上托辊轴承", "", InputSource::list, 4},
+    boxLine("上托辊槽角", "°", InputBox::carryingTroughAngle),
+    boxLine("上托辊前倾角", "°", InputBox::carryingTiltAngle),
+    listLine("上托辊直径", "", InputList::carryingRollerDiameter),
+    listLine("上托辊轴承", "", InputList::carryingBearing),
     {"下托辊形式", "", InputSource::returnForm},
-    {"下托辊槽角", "°", InputSource::box, 12},
-    {"下托辊前倾角", "°", InputSource::box, 13},
-    {"下托辊直径", "", InputSource::list, 7},
-    {"下托辊轴承", "", InputSource::list, 5},
-    {"工作条件", "", InputSource::list, 1},
-    {"运行条件", "", InputSource::list, 2},
-    {"传动滚筒表面", "", InputSource::list, 3},
+    boxLine("下托辊槽角", "°", InputBox::returnTroughAngle),
+    boxLine("下托辊前倾角", "°", InputBox::returnTiltAngle),
+    listLine("下托辊直径", "", InputList::returnRollerDiameter),
+    listLine("下托辊轴承", "", InputList::returnBearing),
+    listLine("工作条件", "", InputList::workingCondition),
+    listLine("运行条件", "", InputList::runningCondition),
+    listLine("传动滚筒表面", "", InputList::drumSurface),
     {"犁式卸料器", "台", InputSource::ploughTrippers},
-    {"输送带类型", "", InputSource::list, 9},
-    {"输送带层数", "层", InputSource::box, 9},
-    {"覆盖层厚度（上+下）", "mm", InputSource::list, 8},
+    listLine("输送带类型", "", InputList::beltType),
+    boxLine("输送带层数", "层", InputBox::plies),
+    listLine("覆盖层厚度（上+下）", "mm", InputList::covers),
 }};
 
 std::string inputValue(const InputLine& line, const DesignFile& typed) {
-    const auto index = static_cast<std::size_t>(line.number);
     switch (line.source) {
         case InputSource::box:
-            return typed.boxes[index];
+            return typed.boxes[line.box];
         case InputSource::list:
-            return typed.lists[index].value_or(std::string());
+            return typed.lists[line.list].value_or(std::string());
         case InputSource::carryingForm:
             return typed.carryingIdlerForm;
         case InputSource::returnForm:
