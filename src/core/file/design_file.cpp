@@ -157,8 +157,10 @@ CheckTexts readChecks(const Json& section) {
     CheckTexts texts;
     for (const auto& [key, value] : sectionObject(section, "checks").items()) {
         const std::string path = "checks." + key;
+        // Named apart from the binding: clang before 16 cannot capture a structured binding.
+        const std::string& name = key;
         const auto entry = std::find_if(checkParameterKeys.begin(), checkParameterKeys.end(),
-                                        [&](const CheckParameterKey& k) { return k.key == key; });
+                                        [&](const CheckParameterKey& k) { return k.key == name; });
         if (entry == checkParameterKeys.end()) {
             throw FormatError{"未知的键" + inQuotes(path)};
         }
