@@ -52,6 +52,15 @@ for example in "${examples[@]}"; do
     compare calc "$example"
     compare report "$example"
 done
+# The calculation sheet comes from the companion program the package puts under libexec.
+if [ -x "$root/usr/libexec/dtii-designer/dtii-calc-sheet" ]; then
+    if ! QT_QPA_PLATFORM=offscreen "$installed" sheet -o "$root/sheet.pdf" "${examples[0]}" \
+        >/dev/null 2>"$root/sheet.err" || ! [ -s "$root/sheet.pdf" ]; then
+        echo "test-package.sh: the installed dtii-calc makes no sheet:" >&2
+        cat "$root/sheet.err" >&2
+        failures=$((failures + 1))
+    fi
+fi
 if ((failures)); then
     exit 1
 fi
