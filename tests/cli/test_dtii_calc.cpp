@@ -4,6 +4,7 @@
 #include <iconv.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -62,8 +63,9 @@ class DtiiCalc : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() /
-                 ("dtii-calc-" + std::string(info->test_suite_name()) + "-" + info->name());
+        folder =
+            fs::temp_directory_path() / ("dtii-calc-" + std::to_string(::getpid()) + "-" +
+                                         std::string(info->test_suite_name()) + "-" + info->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
