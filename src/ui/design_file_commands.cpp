@@ -44,21 +44,25 @@ std::filesystem::path toPath(const QString& path) {
 }  // namespace
 
 void saveDesignToFile(const InputWindow& window, const ConveyorDesign& design,
-                      const CheckSettings& checks, Platform& platform, UserDialogs& dialogs,
-                      QWidget* parent) {
+                      const CheckSettings& checks, const ProjectInfo& project, Platform& platform,
+                      UserDialogs& dialogs, QWidget* parent) {
     const QString chosen = platform.chooseFileToSave(parent, toQString(designFilter));
     if (chosen.isEmpty()) {
         return;
     }
     DesignFile file = captureInputWindow(window, design);
     file.checks = checks.texts();
+    if (project != ProjectInfo{}) {
+        file.project = project;
+    }
     if (const std::optional<std::string> reason = saveDesignFile(file, toPath(chosen))) {
         dialogs.showMessage(std::string(saveFailed) + *reason, programTitle, MessageIcon::none);
     }
 }
 
 bool openDesignFile(InputWindow& window, ConveyorDesign& design, CheckSettings& checks,
-                    Platform& platform, UserDialogs& dialogs, QWidget* parent) {
+                    ProjectInfo& project, Platform& platform, UserDialogs& dialogs,
+                    QWidget* parent) {
     const QString chosen = platform.chooseFileToOpen(parent, toQString(designFilter));
     if (chosen.isEmpty()) {
         return false;
@@ -71,6 +75,7 @@ bool openDesignFile(InputWindow& window, ConveyorDesign& design, CheckSettings& 
     DesignAnswers answers(dialogs, loaded.design->ploughTrippers);
     replayInputWindow(*loaded.design, window, design, answers);
     checks.setTexts(loaded.design->checks);
+    project = loaded.design->project.value_or(ProjectInfo{});
     return true;
 }
 

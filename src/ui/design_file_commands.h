@@ -4,6 +4,7 @@
 
 #include "core/design/conveyor_design.h"
 #include "core/dialogs.h"
+#include "core/file/design_file.h"
 #include "core/windows/input_window.h"
 #include "ui/check_settings.h"
 #include "ui/platform.h"
@@ -13,15 +14,16 @@ class QWidget;
 namespace dtii {
 
 // Asks where to save and writes the design as the window shows it, with the check parameters
-// when any is set; says why when it fails.
+// when any is set and the project's title block when it has one; says why when it fails.
 void saveDesignToFile(const InputWindow& window, const ConveyorDesign& design,
-                      const CheckSettings& checks, Platform& platform, UserDialogs& dialogs,
-                      QWidget* parent);
+                      const CheckSettings& checks, const ProjectInfo& project, Platform& platform,
+                      UserDialogs& dialogs, QWidget* parent);
 
 // Asks which file to open and enters its design into the window; a file that cannot be read is
-// named in a message and changes nothing. The file's check parameters replace the session's.
-// True when a design was entered.
+// named in a message and changes nothing. The file's check parameters replace the session's, its
+// title block goes into `project`. True when a design was entered.
 bool openDesignFile(InputWindow& window, ConveyorDesign& design, CheckSettings& checks,
-                    Platform& platform, UserDialogs& dialogs, QWidget* parent);
+                    ProjectInfo& project, Platform& platform, UserDialogs& dialogs,
+                    QWidget* parent);
 
 }  // namespace dtii

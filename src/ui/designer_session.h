@@ -8,6 +8,8 @@
 
 #include "core/design/conveyor_design.h"
 #include "core/dialogs.h"
+#include "core/file/design_file.h"
+#include "core/report/calculation_sheet.h"
 #include "core/windows/equipment_window.h"
 #include "ui/check_settings.h"
 #include "ui/platform.h"
@@ -35,6 +37,14 @@ public:
     UserDialogs& dialogs() { return dialogs_; }
     Platform& platform() { return platform_; }
 
+    // The calculation sheet's title block, edited in the report window and saved with the design.
+    ProjectInfo& project() { return project_; }
+    // The input window's texts of the last calculation, and the last equipment selection.
+    void setComputedInputs(DesignFile typed) { computedInputs_ = std::move(typed); }
+    void setSelection(EquipmentSelection selection) { selection_ = std::move(selection); }
+    // What the sheet of the current report is made from, with the checks of the record.
+    SheetSource sheetSource() const;
+
     // Each shows its window modeless and brings it to the front, creating it when it is not open.
     InputForm* showInputWindow();
     ResultsForm* showResults(std::string_view resultsText);
@@ -53,6 +63,9 @@ private:
     ConveyorDesign design_;
     EquipmentWindowValues equipmentValues_;
     CheckSettings checkSettings_;
+    ProjectInfo project_;
+    DesignFile computedInputs_;
+    EquipmentSelection selection_;
     QPointer<InputForm> inputWindow_;
     QPointer<ResultsForm> resultsWindow_;
     QPointer<EquipmentForm> equipmentWindow_;

@@ -111,6 +111,7 @@ void EquipmentForm::confirm() {
         confirmEquipment(model_, session_.design(), session_.equipmentValues(), session_.dialogs());
     showModel();
     if (result.outcome == SelectionOutcome::completed) {
+        session_.setSelection(result.selection);
         session_.showReport(result.reportText);
         close();
     }

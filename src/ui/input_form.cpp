@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "core/calc/resistance_tables.h"
+#include "core/file/design_replay.h"
 #include "ui/calculator_command.h"
 #include "ui/design_file_commands.h"
 #include "ui/designer_session.h"
@@ -439,6 +440,7 @@ void InputForm::handleCompute() {
         outcome = computeDrive(model_, session_.design(), session_.dialogs());
     });
     if (outcome == ComputeOutcome::computed) {
+        session_.setComputedInputs(captureInputWindow(model_, session_.design()));
         session_.checkSettings().setBeltType(model_.lists[InputList::beltType].text);
         session_.showResults(session_.design().shared.resultsText);
     }
@@ -452,16 +454,16 @@ void InputForm::handleCalculator() {
 void InputForm::handleOpenDesign() {
     storeBeltWidthIfFocused();
     runHandler([this] {
-        openDesignFile(model_, session_.design(), session_.checkSettings(), session_.platform(),
-                       session_.dialogs(), this);
+        openDesignFile(model_, session_.design(), session_.checkSettings(), session_.project(),
+                       session_.platform(), session_.dialogs(), this);
     });
 }
 
 void InputForm::handleSaveDesign() {
     storeBeltWidthIfFocused();
     runHandler([this] {
-        saveDesignToFile(model_, session_.design(), session_.checkSettings(), session_.platform(),
-                         session_.dialogs(), this);
+        saveDesignToFile(model_, session_.design(), session_.checkSettings(), session_.project(),
+                         session_.platform(), session_.dialogs(), this);
     });
 }
 

@@ -59,6 +59,11 @@ QString DesktopPlatform::chooseFileToSave(QWidget* parent, const QString& filter
     return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
 }
 
+QString DesktopPlatform::chooseSavePath(QWidget* parent, const QString& filter,
+                                        const QString& suggested, QString* selectedFilter) {
+    return QFileDialog::getSaveFileName(parent, QString(), suggested, filter, selectedFilter);
+}
+
 QString programChoiceFilter() {
     return qtNameFilter(toQString(programFilter), onWindows);
 }

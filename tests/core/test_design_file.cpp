@@ -32,6 +32,7 @@ DesignFile fullDesign() {
     equipment.legHeight = "1100";
     design.equipment = equipment;
     design.checks = CheckTexts{"12", " 25 ", std::nullopt};  // kept as typed
+    design.project = ProjectInfo{"某矿主井", "张三", "", "2026-01-02"};
     return design;
 }
 
@@ -114,6 +115,8 @@ TEST(DesignFile, BadFilesAreRefusedNamingFileKeyAndProblem) {
         {head + R"("inputs": {}})", "未知的键“inputs”"},
         {head + R"("input": {"b": "800"}})", "未知的键“input.b”"},
         {head + R"("equipment": {"d": "800"}})", "未知的键“equipment.d”"},
+        {head + R"("project": {"title": "x"}})", "未知的键“project.title”"},
+        {head + R"("project": {"date": []}})", "键“project.date”的值应为文本或数字，而不是数组"},
         // values of the wrong JSON type
         {head + R"("input": [1]})", "键“input”的值应为对象，而不是数组"},
         {head + R"("equipment": "800"})", "键“equipment”的值应为对象，而不是文本"},
