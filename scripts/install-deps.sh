@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
     libxlsxwriter-dev poppler-utils unzip
     fonts-wqy-microhei xvfb xauth
+    clang libclang-rt-14-dev
 )
 
 missing=()

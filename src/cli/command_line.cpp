@@ -12,6 +12,7 @@
 #include "cli/design_compute.h"
 #include "cli/sweep_command.h"
 #include "core/checks/check_parameters.h"
+#include "core/echoed_value.h"
 #include "core/file/design_file.h"
 #include "core/file/design_replay.h"
 #include "core/file/whole_file.h"
@@ -105,9 +106,9 @@ ParsedArguments parseDesignArguments(Command command, const std::vector<std::str
                 std::u8string(arguments[i + 1].begin(), arguments[i + 1].end()));
             ++i;
         } else if (argument.size() > 1 && argument.front() == '-') {
-            return usageError("未知的选项“" + argument + "”");
+            return usageError("未知的选项“" + echoedValue(argument) + "”");
         } else if (designPath) {
-            return usageError("只能给一个设计文件，多出了“" + argument + "”");
+            return usageError("只能给一个设计文件，多出了“" + echoedValue(argument) + "”");
         } else {
             designPath = argument;
         }
@@ -242,7 +243,7 @@ ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostrea
         std::find_if(std::begin(designCommands), std::end(designCommands),
                      [&command](const CommandName& entry) { return entry.name == command; });
     if (known == std::end(designCommands)) {
-        err << usageError("未知的命令“" + command + "”").error << '\n';
+        err << usageError("未知的命令“" + echoedValue(command) + "”").error << '\n';
         return ExitStatus::usage;
     }
     const ParsedArguments parsed = parseDesignArguments(known->command, arguments);

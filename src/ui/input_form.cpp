@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <string_view>
 
+#include "core/calc/resistance_tables.h"
 #include "core/file/design_replay.h"
 #include "ui/calculator_command.h"
 #include "ui/design_file_commands.h"
@@ -37,7 +38,7 @@ struct EntryRow {
 
 // The left column, top to bottom.
 constexpr std::array<EntryRow, 10> entryRows = {{
-    {"Label3", "输送带宽度B（500，650，800，1000，1200，1400）（毫米）：", InputBox::beltWidth},
+    {"Label3", "输送带宽度B（%1）（毫米）：", InputBox::beltWidth},
     {"Label5", "承载分支托辊间距a0（1，1.2）（米）：", InputBox::carryingSpacing},
     {"Label6", "回 程 分 支 托 辊 间 距 au（米）：", InputBox::returnSpacing},
     {"Label7", "物  料  密  度r（千克/立方米）：", InputBox::materialDensity},
@@ -109,10 +110,21 @@ constexpr std::array<CommandButton, 4> commandButtons = {{
     {"Command4", "退 出"},
 }};
 
-QLabel* makeLabel(const char* name, std::string_view text, QWidget* parent) {
-    auto* label = new QLabel(toQString(text), parent);
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     return label;
+}
+
+QLabel* makeLabel(const char* name, std::string_view text, QWidget* parent) {
+    return makeLabel(name, toQString(text), parent);
+}
+
+// The belt-width label lists the widths the calculation takes (its %1).
+QString entryLabelText(const EntryRow& entry) {
+    const QString text = toQString(entry.label);
+    return entry.box == InputBox::beltWidth ? text.arg(toQString(calculableBeltWidthsText("，")))
+                                            : text;
 }
 
 // Another window coming to the front, or a popup opening, takes the keyboard away without the
@@ -210,7 +222,7 @@ QWidget* InputForm::buildEntryColumn() {
     grid->setContentsMargins(0, 0, 0, 0);
     for (int row = 0; row < static_cast<int>(entryRows.size()); ++row) {
         const EntryRow& entry = entryRows[static_cast<std::size_t>(row)];
-        QLabel* label = makeLabel(entry.labelName, entry.label, column);
+        QLabel* label = makeLabel(entry.labelName, entryLabelText(entry), column);
         QLineEdit* box = makeBox(entry.box);
         box->setParent(column);
         label->setBuddy(box);

@@ -206,5 +206,52 @@ TEST_F(DesignFileOnDisk, ErrorsNameTheFileTheyCameFrom) {
     EXPECT_EQ(read.error, "设计文件 " + path.string() + "：未知的键“input.X”");
 }
 
+// Nesting is refused past 64 levels of objects and arrays, whatever the rest of the file holds,
+// and a refused file stays one line naming the limit.
+TEST(DesignFile, NestingDeeperThanSixtyFourLevelsIsRefused) {
+    const auto nested = [](std::size_t levels, char open, char close) {
+        return std::string(levels, open) + std::string(levels, close);
+    };
+    const std::string deep = "JSON 嵌套超过 64 层";
+    struct Case {
+        std::string json;
+        bool refusedForDepth;
+    };
+    const Case cases[] = {
+        {nested(64, '[', ']'), false},
+        {nested(65, '[', ']'), true},
+        {"{\"input\": " + nested(63, '[', ']') + "}", false},
+        {"{\"input\": " + nested(64, '[', ']') + "}", true},
+        {std::string(100000, '['), true},
+        {[] {
+             std::string objects;
+             for (int i = 0; i < 100000; ++i) {
+                 objects += "{\"a\":";
+             }
+             return objects;
+         }(),
+         true},
+    };
+    for (const Case& c : cases) {
+        const DesignFileResult read = parseDesignFile(c.json, "d.json");
+        EXPECT_FALSE(read.design);
+        EXPECT_EQ(read.error.find(deep) != std::string::npos, c.refusedForDepth)
+            << c.json.size() << " bytes: " << read.error;
+    }
+}
+
+TEST_F(DesignFileOnDisk, FilesBeyondOneMebibyteAreRefusedUnread) {
+    const std::string design = "{" + fileHeader() + "}";
+    const std::filesystem::path atLimit = folder / "at-limit.json";
+    const std::filesystem::path beyond = folder / "beyond.json";
+    std::ofstream(atLimit) << design << std::string(designFileByteLimit - design.size(), ' ');
+    std::ofstream(beyond) << design << std::string(designFileByteLimit - design.size() + 1, ' ');
+    const std::string refusal = "：文件大于 1 MiB（1048576 字节）的上限，不予读取";
+    EXPECT_TRUE(loadDesignFile(atLimit).design) << loadDesignFile(atLimit).error;
+    EXPECT_EQ(loadDesignFile(beyond).error, "设计文件 " + beyond.string() + refusal);
+    // Endless sources end at once.
+    EXPECT_EQ(loadDesignFile("/dev/zero").error, "设计文件 /dev/zero" + refusal);
+}
+
 }  // namespace
 }  // namespace dtii

@@ -94,6 +94,11 @@ struct DesignFile {
     bool operator==(const DesignFile&) const = default;
 };
 
+// A design file is a few kilobytes and a few levels deep; a file beyond either limit is refused
+// before it can cost time or memory.
+inline constexpr std::size_t designFileByteLimit = 1024 * 1024;  // [bytes]
+inline constexpr std::size_t designFileNestingLimit = 64;  // objects and arrays, one in another
+
 // Either the design or a message that names the file, the key and what is wrong.
 struct DesignFileResult {
     std::optional<DesignFile> design;
@@ -103,7 +108,8 @@ struct DesignFileResult {
 // Reads a design from JSON text; `fileName` names the source in error messages.
 DesignFileResult parseDesignFile(std::string_view json, std::string_view fileName);
 
-// Reads a design from a file, or from standard input when `path` is "-".
+// Reads a design from a file, or from standard input when `path` is "-"; never more than one
+// byte past designFileByteLimit.
 DesignFileResult loadDesignFile(const std::filesystem::path& path);
 
 // The JSON text of a design: every key of the format, two-space indented, ending in a line feed.
