@@ -1,6 +1,7 @@
 // The design file: what is written reads back the same, JSON numbers stand for their text, and
 // every kind of bad file is refused with a message naming the file, the key and the problem.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -159,8 +160,7 @@ class DesignFileOnDisk : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = std::filesystem::temp_directory_path() /
-                 ("dtii-designfile-" +
-                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ("dtii-designfile-" + std::to_string(::getpid()) + "-" +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);

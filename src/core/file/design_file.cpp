@@ -143,8 +143,10 @@ constexpr std::array<std::pair<std::string_view, std::string ProjectInfo::*>, 4>
 ProjectInfo readProject(const Json& section) {
     ProjectInfo project;
     for (const auto& [key, value] : sectionObject(section, "project").items()) {
+        // Named apart from the binding: clang before 16 cannot capture a structured binding.
+        const std::string& name = key;
         const auto known = std::find_if(projectKeys.begin(), projectKeys.end(),
-                                        [&key](const auto& entry) { return entry.first == key; });
+                                        [&name](const auto& entry) { return entry.first == name; });
         if (known == projectKeys.end()) {
             throw FormatError{"未知的键" + inQuotes("project." + key)};
         }
