@@ -2,6 +2,7 @@
 // texts, and the GBK bytes of the report file. The same tests run on Linux and, cross-built,
 // on Windows.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -27,7 +28,9 @@ TEST(PathText, ChineseNamesSurviveTheWayToAPathAndBack) {
 }
 
 TEST(PathText, AFileMadeUnderAChineseNameIsListedUnderThatName) {
-    const fs::path folder = fs::temp_directory_path() / pathFromUtf8("dtii-路径-测试");
+    // The process id keeps parallel runs on one machine out of each other's folders.
+    const fs::path folder =
+        fs::temp_directory_path() / pathFromUtf8("dtii-路径-测试-" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder / pathFromUtf8("设计文件夹"));
     { std::ofstream(folder / pathFromUtf8("设计文件夹/胶带机设计.txt"), std::ios::binary) << "x"; }
