@@ -1,12 +1,11 @@
 // Design files from the input window.
 #include "ui/design_file_commands.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "core/file/design_file.h"
 #include "core/file/design_replay.h"
+#include "core/windows/design_document.h"
 #include "ui/text_conversion.h"
 
 namespace dtii {
@@ -31,6 +30,10 @@ public:
     bool askOkCancel(std::string_view text, std::string_view caption) override {
         return person_.askOkCancel(text, caption);
     }
+    UnsavedEditsAnswer askSaveDiscardCancel(std::string_view text,
+                                            std::string_view caption) override {
+        return person_.askSaveDiscardCancel(text, caption);
+    }
 
 private:
     UserDialogs& person_;
@@ -43,32 +46,38 @@ std::filesystem::path toPath(const QString& path) {
 
 }  // namespace
 
-void saveDesignToFile(const InputWindow& window, const ConveyorDesign& design, Platform& platform,
-                      UserDialogs& dialogs, QWidget* parent) {
+QString chooseDesignFileToSave(Platform& platform, QWidget* parent) {
     const QString chosen = platform.chooseFileToSave(parent, toQString(designFilter));
     if (chosen.isEmpty()) {
-        return;
+        return chosen;
     }
-    if (const std::optional<std::string> reason =
-            saveDesignFile(captureInputWindow(window, design), toPath(chosen))) {
-        dialogs.showMessage(std::string(saveFailed) + *reason, programTitle, MessageIcon::none);
-    }
+    return QString::fromStdU16String(withDesignExtension(toPath(chosen)).u16string());
 }
 
-bool openDesignFile(InputWindow& window, ConveyorDesign& design, Platform& platform,
-                    UserDialogs& dialogs, QWidget* parent) {
-    const QString chosen = platform.chooseFileToOpen(parent, toQString(designFilter));
-    if (chosen.isEmpty()) {
+QString chooseDesignFileToOpen(Platform& platform, QWidget* parent) {
+    return platform.chooseFileToOpen(parent, toQString(designFilter));
+}
+
+bool writeDesignFile(const DesignFile& design, const QString& path, UserDialogs& dialogs) {
+    if (const std::optional<std::string> reason = saveDesignFile(design, toPath(path))) {
+        dialogs.showMessage(std::string(saveFailed) + *reason, programTitle, MessageIcon::none);
         return false;
     }
-    const DesignFileResult loaded = loadDesignFile(toPath(chosen));
+    return true;
+}
+
+std::optional<DesignFile> readDesignFile(const QString& path, UserDialogs& dialogs) {
+    DesignFileResult loaded = loadDesignFile(toPath(path));
     if (!loaded.design) {
         dialogs.showMessage(loaded.error, programTitle, MessageIcon::none);
-        return false;
     }
-    DesignAnswers answers(dialogs, loaded.design->ploughTrippers);
-    replayInputWindow(*loaded.design, window, design, answers);
-    return true;
+    return std::move(loaded.design);
+}
+
+void enterDesignIntoWindow(const DesignFile& design, InputWindow& window, ConveyorDesign& record,
+                           UserDialogs& dialogs) {
+    DesignAnswers answers(dialogs, design.ploughTrippers);
+    replayInputWindow(design, window, record, answers);
 }
 
 }  // namespace dtii

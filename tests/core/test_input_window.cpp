@@ -1,6 +1,7 @@
 // The input window's own commands: the belt-width box, the plough-tripper box and reset.
 #include <gtest/gtest.h>
 
+#include "core/design/list_choices.h"
 #include "core/windows/input_window.h"
 #include "support/example_design.h"
 #include "support/scripted_dialogs.h"
@@ -174,6 +175,66 @@ TEST(ResetCommand, ClearsTheWindowButNotTheRecordAndComputingAgainIsRefused) {
     EXPECT_EQ(computeDrive(window, design, dialogs), ComputeOutcome::refused);
     EXPECT_EQ(dialogs.messageTexts(),
               std::vector<std::string>{"请检查您是否已经完整地输入了各项数据！"});
+}
+
+TEST(IncompleteDesign, FocusGoesToTheFirstEmptyEntryAsTheWindowReads) {
+    struct Case {
+        const char* gaps;  // entries emptied, "b<n>" for Text<n>, "l<n>" for Combo<n>
+        std::vector<InputEntry> emptied;
+        InputEntry focused;
+    };
+    using Kind = InputEntry::Kind;
+    for (const Case& c : {
+             Case{"Combo1", {{Kind::list, 1}}, {Kind::list, 1}},
+             Case{"Text3", {{Kind::box, 3}}, {Kind::box, 3}},
+             Case{"Text1 before Text14", {{Kind::box, 14}, {Kind::box, 1}}, {Kind::box, 1}},
+             Case{"Combo9 before Text9", {{Kind::box, 9}, {Kind::list, 9}}, {Kind::list, 9}},
+             Case{"Text15 before Combo5", {{Kind::list, 5}, {Kind::box, 15}}, {Kind::box, 15}},
+             Case{"Combo4 before Text12", {{Kind::box, 12}, {Kind::list, 4}}, {Kind::list, 4}},
+         }) {
+        ConveyorDesign design;
+        InputWindow window;
+        testing::ScriptedDialogs dialogs;
+        testing::enterExampleDesign(design, window, dialogs);
+        for (const InputEntry entry : c.emptied) {
+            if (entry.kind == Kind::box) {
+                window.boxes[entry.number].clear();
+            } else {
+                window.lists[entry.number].text = std::string(listPrompt(entry.number));
+            }
+        }
+        dialogs.shown.clear();
+        EXPECT_EQ(computeDrive(window, design, dialogs), ComputeOutcome::refused) << c.gaps;
+        EXPECT_EQ(dialogs.messageTexts(),
+                  std::vector<std::string>{"请检查您是否已经完整地输入了各项数据！"})
+            << c.gaps;
+        const bool box = c.focused.kind == Kind::box;
+        EXPECT_EQ(window.focusBox, box ? std::optional<int>(c.focused.number) : std::nullopt)
+            << c.gaps;
+        EXPECT_EQ(window.focusList, box ? std::nullopt : std::optional<int>(c.focused.number))
+            << c.gaps;
+    }
+}
+
+TEST(PloughTrippers, TheCountBesideTheBoxIsTheOneTheCalculationUses) {
+    struct Case {
+        std::optional<std::string> answer;  // empty: the box stays unchecked
+        std::string shown;
+    };
+    for (const Case& c : {
+             Case{"2", "2 个"},
+             Case{"3个", "3 个"},
+             Case{"", "0 个"},  // a cancelled count reads 0, and 0 is what is used
+             Case{std::nullopt, ""},
+         }) {
+        ConveyorDesign design;
+        InputWindow window;
+        testing::ScriptedDialogs dialogs;
+        testing::ExampleDesign example;
+        example.ploughTrippers = c.answer;
+        testing::enterExampleDesign(design, window, dialogs, example);
+        EXPECT_EQ(ploughTripperCountText(window, design), c.shown) << c.shown;
+    }
 }
 
 }  // namespace

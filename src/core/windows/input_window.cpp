@@ -13,6 +13,7 @@
 #include "core/design/list_choices.h"
 #include "core/design/roller_tables.h"
 #include "core/design/selection_lists.h"
+#include "core/file/design_file.h"
 #include "core/numbers.h"
 
 namespace dtii {
@@ -98,18 +99,21 @@ void refillRollerLists(InputWindow& window, const ConveyorDesign& design, IdlerS
 
 // ---- compute-time checks ----------------------------------------------------------------------
 
-bool isComplete(const InputWindow& window) {
-    for (int box = 1; box <= inputBoxCount; ++box) {
-        if (window.boxes[box].empty()) {
-            return false;
+bool isMissing(const InputWindow& window, InputEntry entry) {
+    const auto index = static_cast<std::size_t>(entry.number);
+    return entry.kind == InputEntry::Kind::box
+               ? window.boxes[index].empty()
+               : window.lists[index].text == listPrompt(entry.number);
+}
+
+// The first empty box or list still at its prompt, as the person reads the window.
+std::optional<InputEntry> firstMissingEntry(const InputWindow& window) {
+    for (const InputEntry entry : inputReadingOrder) {
+        if (isMissing(window, entry)) {
+            return entry;
         }
     }
-    for (int list = 1; list <= inputListCount; ++list) {
-        if (window.lists[list].text == listPrompt(list)) {
-            return false;
-        }
-    }
-    return true;
+    return std::nullopt;
 }
 
 // The leading number of every box, indexed by box number.
@@ -335,6 +339,13 @@ void ploughTrippersChanged(InputWindow& window, ConveyorDesign& design, UserDial
         design.input.ploughCount * design.shared.B * ploughResistancePerMillimetre;
 }
 
+std::string ploughTripperCountText(const InputWindow& window, const ConveyorDesign& design) {
+    if (!window.ploughTrippers) {
+        return {};
+    }
+    return typedNumberText(design.input.ploughCount) + " 个";
+}
+
 void resetInputWindow(InputWindow& window) {
     for (int box = 1; box <= inputBoxCount; ++box) {
         window.boxes[box].clear();
@@ -347,8 +358,10 @@ void resetInputWindow(InputWindow& window) {
 }
 
 ComputeOutcome computeDrive(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs) {
-    if (!isComplete(window)) {
+    if (const std::optional<InputEntry> missing = firstMissingEntry(window)) {
         refuse(window, dialogs, incompleteMessage);
+        (missing->kind == InputEntry::Kind::box ? window.focusBox : window.focusList) =
+            missing->number;
         return ComputeOutcome::refused;
     }
     ConveyorDesign candidate = design;

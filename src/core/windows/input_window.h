@@ -26,7 +26,32 @@ struct InputWindow {
     // A box that should get the focus with its whole text selected (set by a handler, cleared by
     // the window once it has moved the focus).
     std::optional<int> focusBox;
+    // Likewise a list that should get the focus (Combo<focusList>).
+    std::optional<int> focusList;
 };
+
+// A box or a list of the input window.
+struct InputEntry {
+    enum class Kind { box, list };
+    Kind kind;
+    int number;  // Text<number> or Combo<number>
+
+    bool operator==(const InputEntry&) const = default;
+};
+
+// Every box and list in the order the window shows them, as a person reads it (and the Tab key
+// follows it): the condition lists, the left column, the belt frame, the carrying then the return
+// idler frame.
+inline constexpr std::array<InputEntry, 24> inputReadingOrder{{
+    {InputEntry::Kind::list, 1},  {InputEntry::Kind::list, 2},  {InputEntry::Kind::list, 3},
+    {InputEntry::Kind::box, 3},   {InputEntry::Kind::box, 4},   {InputEntry::Kind::box, 5},
+    {InputEntry::Kind::box, 6},   {InputEntry::Kind::box, 7},   {InputEntry::Kind::box, 8},
+    {InputEntry::Kind::box, 1},   {InputEntry::Kind::box, 2},   {InputEntry::Kind::box, 14},
+    {InputEntry::Kind::box, 15},  {InputEntry::Kind::list, 9},  {InputEntry::Kind::list, 8},
+    {InputEntry::Kind::box, 9},   {InputEntry::Kind::box, 10},  {InputEntry::Kind::list, 6},
+    {InputEntry::Kind::box, 11},  {InputEntry::Kind::list, 4},  {InputEntry::Kind::box, 12},
+    {InputEntry::Kind::list, 7},  {InputEntry::Kind::box, 13},  {InputEntry::Kind::list, 5},
+}};
 
 // Fills the lists with their prompts and items, writes the friction table and clears the plough
 // resistance: what happens when the input window loads.
@@ -57,9 +82,14 @@ void resetInputWindow(InputWindow& window);
 
 enum class ComputeOutcome { computed, refused };
 
+// The text beside the plough-tripper box: the count the calculation will use ("2 个") while the
+// box is checked, nothing otherwise.
+std::string ploughTripperCountText(const InputWindow& window, const ConveyorDesign& design);
+
 // Command1: the drive calculation. On `computed`, design.shared.resultsText holds the listing.
 // Before anything is computed it checks, showing only the first failure and then changing nothing
-// in the record: every box filled and no list at its prompt; each list (Combo1 ... Combo9)
+// in the record: every box filled and no list at its prompt (focusBox or focusList then names the
+// first empty one in reading order); each list (Combo1 ... Combo9)
 // showing one of the value-carrying items it offers, whose values are then taken; the entries V,
 // r, a0, au, L, Q, Lh, wrap angle, plies and B in range (focusBox then names the box); a roller
 // mass for both sides; and finally results that are finite numbers. Roller lengths and the plough

@@ -1,0 +1,33 @@
+// Placing new windows over their opener.
+#include "ui/window_placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace dtii {
+
+QPoint placementOver(const QRect& opener, const QSize& size, const QRect& screen) {
+    const QPoint centred = opener.center() - QPoint(size.width() / 2, size.height() / 2);
+    const int x = std::max(screen.left(), std::min(centred.x(), screen.right() + 1 - size.width()));
+    const int y = std::max(screen.top(), std::min(centred.y(), screen.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
+void placeOver(QWidget& window, const QWidget* opener) {
+    QScreen* screen = opener != nullptr ? opener->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    // The new window is not shown yet, so its decorations are taken to be the opener's.
+    const QSize decorations = opener != nullptr && opener->isVisible()
+                                  ? opener->frameGeometry().size() - opener->size()
+                                  : QSize(0, 0);
+    window.resize(window.size().boundedTo(available.size() - decorations));
+    const QRect over = opener != nullptr && opener->isVisible() ? opener->frameGeometry() : available;
+    window.move(placementOver(over, window.size() + decorations, available));
+}
+
+}  // namespace dtii
