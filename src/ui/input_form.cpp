@@ -230,8 +230,8 @@ QWidget* InputForm::buildTopRow() {
     tripperCount_ = new QLabel(row);
     tripperCount_->setObjectName(QStringLiteral("TripperCount"));
     // Room for "99 个" whether or not a count is shown, so the row does not shift.
-    tripperCount_->setMinimumWidth(tripperCount_->fontMetrics().horizontalAdvance(
-        QStringLiteral("99 ") + toQString("个")));
+    tripperCount_->setMinimumWidth(
+        tripperCount_->fontMetrics().horizontalAdvance(QStringLiteral("99 ") + toQString("个")));
     layout->addWidget(tripperCount_);
     return row;
 }
@@ -476,7 +476,8 @@ void InputForm::handlePloughTrippersToggle(bool checked) {
 void InputForm::handleCompute() {
     storeBeltWidthIfFocused();
     readWidgets();
-    const ComputeOutcome outcome = computeDrive(model_, session_.design(), session_.dialogsFrom(*this));
+    const ComputeOutcome outcome =
+        computeDrive(model_, session_.design(), session_.dialogsFrom(*this));
     showModel();
     if (outcome == ComputeOutcome::computed) {
         session_.showResults(session_.design().shared.resultsText, this);

@@ -16,7 +16,8 @@ void makeDefaultButton(QWidget& window, QPushButton& button) {
     enter->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     QObject::connect(enter, &QShortcut::activated, &button, [&window, &button] {
         auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
-        QPushButton* target = focused != nullptr && focused->window() == &window ? focused : &button;
+        QPushButton* target =
+            focused != nullptr && focused->window() == &window ? focused : &button;
         if (target->isEnabled()) {
             target->click();
         }

@@ -9,9 +9,11 @@
 namespace dtii {
 
 QPoint placementOver(const QRect& opener, const QSize& size, const QRect& screen) {
-    const QPoint centred = opener.center() - QPoint(size.width() / 2, size.height() / 2);
+    const QPoint centred = opener.topLeft() + QPoint((opener.width() - size.width()) / 2,
+                                                     (opener.height() - size.height()) / 2);
     const int x = std::max(screen.left(), std::min(centred.x(), screen.right() + 1 - size.width()));
-    const int y = std::max(screen.top(), std::min(centred.y(), screen.bottom() + 1 - size.height()));
+    const int y =
+        std::max(screen.top(), std::min(centred.y(), screen.bottom() + 1 - size.height()));
     return {x, y};
 }
 
@@ -26,7 +28,8 @@ void placeOver(QWidget& window, const QWidget* opener) {
                                   ? opener->frameGeometry().size() - opener->size()
                                   : QSize(0, 0);
     window.resize(window.size().boundedTo(available.size() - decorations));
-    const QRect over = opener != nullptr && opener->isVisible() ? opener->frameGeometry() : available;
+    const QRect over =
+        opener != nullptr && opener->isVisible() ? opener->frameGeometry() : available;
     window.move(placementOver(over, window.size() + decorations, available));
 }
 

@@ -67,8 +67,7 @@ TEST(LegHeightMemory, OffersTheLastAnswerAndKeepsTheNewOne) {
         std::optional<std::string> kept;
     };
     for (const Case& c : {
-             Case{std::nullopt, "1100", "", "1100"},
-             Case{"1100", "1225", "1100", "1225"},
+             Case{std::nullopt, "1100", "", "1100"}, Case{"1100", "1225", "1100", "1225"},
              Case{"1100", "", "1100", std::nullopt},  // cancelled
          }) {
         testing::ScriptedDialogs person;

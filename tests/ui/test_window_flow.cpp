@@ -336,8 +336,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("everythingCloses");
         QTest::newRow("not saved: all close")
             << int(UnsavedEditsAnswer::discard) << true << false << true;
-        QTest::newRow("cancelled: all stay") << int(UnsavedEditsAnswer::cancel) << false << false
-                                             << false;
+        QTest::newRow("cancelled: all stay")
+            << int(UnsavedEditsAnswer::cancel) << false << false << false;
         QTest::newRow("report kept open: input stays")
             << int(UnsavedEditsAnswer::discard) << true << true << false;
     }

@@ -277,12 +277,18 @@ std::string designFileText(const DesignFile& design) {
         addText(input, box.key, design.boxes[static_cast<std::size_t>(box.number)]);
     }
     for (const DesignKey& list : inputListKeys) {
+        // Each side's idler form stands before its roller lists, the order a person picks them
+        // in and the order of the example files, so a design opened and saved again is the same
+        // text.
+        if (list.key == "carryingRollerDiameter") {
+            addText(input, "carryingIdlerForm", design.carryingIdlerForm);
+        } else if (list.key == "returnRollerDiameter") {
+            addText(input, "returnIdlerForm", design.returnIdlerForm);
+        }
         if (const auto& text = design.lists[static_cast<std::size_t>(list.number)]) {
             addText(input, list.key, *text);
         }
     }
-    addText(input, "carryingIdlerForm", design.carryingIdlerForm);
-    addText(input, "returnIdlerForm", design.returnIdlerForm);
     if (design.ploughTrippers) {
         addText(input, "ploughTrippers", *design.ploughTrippers);
     }

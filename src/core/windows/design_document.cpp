@@ -36,9 +36,10 @@ LeaveDecision askBeforeLeaving(const DesignDocument& document, const DesignFile&
     if (!hasUnsavedEdits(document, shown)) {
         return LeaveDecision::proceed;
     }
-    const std::string subject =
-        document.path.empty() ? std::string(untitledDesign) : "“" + fileNameText(document.path) + "”";
-    switch (dialogs.askSaveDiscardCancel(subject + std::string(unsavedQuestionTail), programTitle)) {
+    const std::string subject = document.path.empty() ? std::string(untitledDesign)
+                                                      : "“" + fileNameText(document.path) + "”";
+    switch (
+        dialogs.askSaveDiscardCancel(subject + std::string(unsavedQuestionTail), programTitle)) {
         case UnsavedEditsAnswer::save:
             return LeaveDecision::saveFirst;
         case UnsavedEditsAnswer::discard:

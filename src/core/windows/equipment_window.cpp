@@ -35,8 +35,9 @@ bool focusFirstMissing(EquipmentWindow& window) {
         window.focusTakeUpList = true;
         return true;
     }
-    const auto empty = std::ranges::find_if(
-        requiredBoxes, [&](int box) { return window.boxes[static_cast<std::size_t>(box)].empty(); });
+    const auto empty = std::ranges::find_if(requiredBoxes, [&](int box) {
+        return window.boxes[static_cast<std::size_t>(box)].empty();
+    });
     if (empty == requiredBoxes.end()) {
         return false;
     }

@@ -43,14 +43,14 @@ struct InputEntry {
 // follows it): the condition lists, the left column, the belt frame, the carrying then the return
 // idler frame.
 inline constexpr std::array<InputEntry, 24> inputReadingOrder{{
-    {InputEntry::Kind::list, 1},  {InputEntry::Kind::list, 2},  {InputEntry::Kind::list, 3},
-    {InputEntry::Kind::box, 3},   {InputEntry::Kind::box, 4},   {InputEntry::Kind::box, 5},
-    {InputEntry::Kind::box, 6},   {InputEntry::Kind::box, 7},   {InputEntry::Kind::box, 8},
-    {InputEntry::Kind::box, 1},   {InputEntry::Kind::box, 2},   {InputEntry::Kind::box, 14},
-    {InputEntry::Kind::box, 15},  {InputEntry::Kind::list, 9},  {InputEntry::Kind::list, 8},
-    {InputEntry::Kind::box, 9},   {InputEntry::Kind::box, 10},  {InputEntry::Kind::list, 6},
-    {InputEntry::Kind::box, 11},  {InputEntry::Kind::list, 4},  {InputEntry::Kind::box, 12},
-    {InputEntry::Kind::list, 7},  {InputEntry::Kind::box, 13},  {InputEntry::Kind::list, 5},
+    {InputEntry::Kind::list, 1}, {InputEntry::Kind::list, 2}, {InputEntry::Kind::list, 3},
+    {InputEntry::Kind::box, 3},  {InputEntry::Kind::box, 4},  {InputEntry::Kind::box, 5},
+    {InputEntry::Kind::box, 6},  {InputEntry::Kind::box, 7},  {InputEntry::Kind::box, 8},
+    {InputEntry::Kind::box, 1},  {InputEntry::Kind::box, 2},  {InputEntry::Kind::box, 14},
+    {InputEntry::Kind::box, 15}, {InputEntry::Kind::list, 9}, {InputEntry::Kind::list, 8},
+    {InputEntry::Kind::box, 9},  {InputEntry::Kind::box, 10}, {InputEntry::Kind::list, 6},
+    {InputEntry::Kind::box, 11}, {InputEntry::Kind::list, 4}, {InputEntry::Kind::box, 12},
+    {InputEntry::Kind::list, 7}, {InputEntry::Kind::box, 13}, {InputEntry::Kind::list, 5},
 }};
 
 // Fills the lists with their prompts and items, writes the friction table and clears the plough
