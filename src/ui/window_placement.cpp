@@ -27,7 +27,14 @@ void placeOver(QWidget& window, const QWidget* opener) {
     const QSize decorations = opener != nullptr && opener->isVisible()
                                   ? opener->frameGeometry().size() - opener->size()
                                   : QSize(0, 0);
-    window.resize(window.size().boundedTo(available.size() - decorations));
+    // A window not sized by its own code takes the size of its contents, as showing it would.
+    if (!window.testAttribute(Qt::WA_Resized)) {
+        window.adjustSize();
+    }
+    const QSize fitting = window.size().boundedTo(available.size() - decorations);
+    if (fitting != window.size()) {
+        window.resize(fitting);
+    }
     const QRect over =
         opener != nullptr && opener->isVisible() ? opener->frameGeometry() : available;
     window.move(placementOver(over, window.size() + decorations, available));

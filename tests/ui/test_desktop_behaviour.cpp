@@ -283,6 +283,29 @@ private Q_SLOTS:
         QVERIFY(focus != nullptr && (focus == expected || focus->parentWidget() == expected));
     }
 
+    void theFirstEmptyEntryIsFoundInTheOrderTabFollows() {
+        QStringList tabOrder;
+        QWidget* widget = child<QWidget>(*form1_, "Combo1");
+        for (QWidget* start = widget; tabOrder.size() < 40; widget = widget->nextInFocusChain()) {
+            const QString name = widget->objectName();
+            if ((name.startsWith(QLatin1String("Text")) ||
+                 name.startsWith(QLatin1String("Combo"))) &&
+                !tabOrder.contains(name)) {
+                tabOrder.append(name);
+            }
+            if (widget->nextInFocusChain() == start) {
+                break;
+            }
+        }
+        QStringList readingOrder;
+        for (const InputEntry entry : inputReadingOrder) {
+            readingOrder.append((entry.kind == InputEntry::Kind::box ? QStringLiteral("Text%1")
+                                                                     : QStringLiteral("Combo%1"))
+                                    .arg(entry.number));
+        }
+        QCOMPARE(tabOrder, readingOrder);
+    }
+
     void theTripperCountShowsBesideItsBox() {
         typeInto(box("Text3"), QStringLiteral("800"));
         dialogs().textAnswers.push_back("2");
