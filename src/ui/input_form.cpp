@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <string_view>
@@ -362,7 +363,11 @@ PromptComboBox* InputForm::makeList(int number) {
 bool InputForm::eventFilter(QObject* watched, QEvent* event) {
     // Every way out of the box stores the width, another window or a menu taking the keyboard
     // included, so whatever the person does next uses the width they see.
-    if (watched == boxes_[beltWidthBox] && event->type() == QEvent::FocusOut && !closing_) {
+    // A box that a handler's own message or question takes the keyboard from is not left by the
+    // person: the handler has read it already, and running a second handler inside the first
+    // would show its message twice.
+    if (watched == boxes_[beltWidthBox] && event->type() == QEvent::FocusOut && !closing_ &&
+        !handling_) {
         handleBeltWidthLostFocus();
     }
     return QWidget::eventFilter(watched, event);
@@ -440,12 +445,14 @@ void InputForm::storeBeltWidthIfFocused() {
 }
 
 void InputForm::handleBeltWidthLostFocus() {
+    const QScopedValueRollback<bool> handling(handling_, true);
     readWidgets();
     beltWidthLostFocus(model_, session_.design(), session_.dialogsFrom(*this));
     showModel();
 }
 
 void InputForm::handleIdlerFormClick(int option) {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
     readWidgets();
     chooseIdlerForm(model_, session_.design(), session_.dialogsFrom(*this), option);
@@ -453,6 +460,7 @@ void InputForm::handleIdlerFormClick(int option) {
 }
 
 void InputForm::handleListPick(int list) {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
     readWidgets();
     pickListItem(model_, session_.design(), list);
@@ -460,6 +468,7 @@ void InputForm::handleListPick(int list) {
 }
 
 void InputForm::handleListOpening(int list) {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
     readWidgets();
     openList(model_, session_.dialogsFrom(*this), list);
@@ -467,6 +476,7 @@ void InputForm::handleListOpening(int list) {
 }
 
 void InputForm::handlePloughTrippersToggle(bool checked) {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
     readWidgets();
     ploughTrippersChanged(model_, session_.design(), session_.dialogsFrom(*this), checked);
@@ -474,6 +484,7 @@ void InputForm::handlePloughTrippersToggle(bool checked) {
 }
 
 void InputForm::handleCompute() {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
     readWidgets();
     const ComputeOutcome outcome =
@@ -485,11 +496,13 @@ void InputForm::handleCompute() {
 }
 
 void InputForm::handleCalculator() {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
     openCalculator(session_.platform(), session_.dialogsFrom(*this), this);
 }
 
 void InputForm::handleReset() {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
     if (!leaveDesign()) {
         return;
@@ -502,6 +515,7 @@ void InputForm::handleReset() {
 }
 
 void InputForm::closeEvent(QCloseEvent* event) {
+    const QScopedValueRollback<bool> handling(handling_, true);
     if (!leaveDesign() || !session_.closeOtherWindows()) {
         event->ignore();
         return;
@@ -583,6 +597,7 @@ void InputForm::showDocumentState() {
 }
 
 void InputForm::handleOpenDesign() {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
     if (!leaveDesign()) {
         return;
@@ -594,6 +609,7 @@ void InputForm::handleOpenDesign() {
 }
 
 void InputForm::handleOpenRecent(const QString& path) {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
     if (leaveDesign()) {
         openDesign(path);
@@ -601,10 +617,12 @@ void InputForm::handleOpenRecent(const QString& path) {
 }
 
 void InputForm::handleSaveDesign() {
+    const QScopedValueRollback<bool> handling(handling_, true);
     saveDesign(false);
 }
 
 void InputForm::handleSaveDesignAs() {
+    const QScopedValueRollback<bool> handling(handling_, true);
     saveDesign(true);
 }
 

@@ -92,6 +92,7 @@ private:
     QMenu* recentMenu_ = nullptr;
     DesignDocument document_;
     bool closing_ = false;
+    bool handling_ = false;  // a handler is running
 };
 
 }  // namespace dtii

@@ -257,6 +257,28 @@ private Q_SLOTS:
         QCOMPARE(parent, form1_);
     }
 
+    void aHandlersOwnMessageDoesNotStoreTheWidthASecondTime() {
+        watchdog_.reset();  // this test answers real boxes itself
+        QtUserDialogs boxes;
+        DesignerSession windows(boxes, run_->platform);
+        QWidget& form = *windows.showInputWindow();
+        QVERIFY(activate(form));
+        int shown = 0;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&shown] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                ++shown;
+                box->close();
+            }
+        });
+        closer.start(10);
+        auto& width = *child<QLineEdit>(form, "Text3");
+        typeWithoutLeaving(width, QStringLiteral("99999"));
+        QTest::keyClick(&width, Qt::Key_Return);
+        QCOMPARE(shown, 2);  // the width out of range, then the entries incomplete
+        watchdog_ = std::make_unique<ModalWatchdog>();
+    }
+
     // ---- what the window shows about its entries ---------------------------------------------
 
     void afterTheIncompletenessMessageTheFirstEmptyEntryHasTheFocus_data() {
