@@ -7,10 +7,10 @@
 namespace dtii {
 namespace {
 
-template <std::size_t N>
-std::string keyNames(const std::array<DesignKey, N>& keys) {
+template <class Control, std::size_t N>
+std::string keyNames(const std::array<DesignKey<Control>, N>& keys) {
     std::string names;
-    for (const DesignKey& key : keys) {
+    for (const DesignKey<Control>& key : keys) {
         names += (names.empty() ? "" : " ") + std::string(key.key);
     }
     return names;

@@ -16,22 +16,11 @@ namespace {
 constexpr std::array<std::string_view, 10> idlerWidths{"500",  "650",  "800",  "1000", "1200",
                                                        "1400", "1600", "1800", "2000", "2200"};
 
-// An idler-form button and the design-file keys of the two lists it fills.
-struct IdlerFill {
-    int option;
-    std::string_view caption;
-    int diameterList;
-    int bearingList;
-};
-
-constexpr std::array<IdlerFill, 6> idlerFills{{
-    {1, troughIdlerCaption, 6, 4},
-    {2, vIdlerCaption, 6, 4},
-    {3, flatIdlerCaption, 6, 4},
-    {6, troughIdlerCaption, 7, 5},
-    {5, vIdlerCaption, 7, 5},
-    {4, flatIdlerCaption, 7, 5},
-}};
+// The idler-form buttons of each side in the order the captions are listed.
+constexpr std::array<IdlerButton, 3> carryingButtons{
+    IdlerButton::carryingTrough, IdlerButton::carryingV, IdlerButton::carryingFlat};
+constexpr std::array<IdlerButton, 3> returnButtons{IdlerButton::returnTrough, IdlerButton::returnV,
+                                                   IdlerButton::returnFlat};
 
 // Choosing an idler form for a listed width shows nothing; anything shown is dropped.
 class SilentDialogs : public UserDialogs {
@@ -43,9 +32,9 @@ public:
     bool askOkCancel(std::string_view, std::string_view) override { return true; }
 };
 
-std::string_view listKey(int number) {
-    for (const DesignKey& key : inputListKeys) {
-        if (key.number == number) {
+std::string_view listKey(InputList list) {
+    for (const DesignKey<InputList>& key : inputListKeys) {
+        if (key.control == list) {
             return key.key;
         }
     }
@@ -74,24 +63,25 @@ void addList(std::string& text, std::string_view key, const ListState& list) {
     }
 }
 
-void addRollerLists(std::string& text, std::string_view side, int firstFill) {
-    const IdlerFill& first = idlerFills[static_cast<std::size_t>(firstFill)];
-    text += "input." + std::string(listKey(first.diameterList)) + " / input." +
-            std::string(listKey(first.bearingList)) + "（按带宽 B 与 " + std::string(side) +
+void addRollerLists(std::string& text, std::string_view sideKey,
+                    const std::array<IdlerButton, 3>& buttons) {
+    const RollerLists lists = rollerListsOf(idlerButtonRow(buttons.front()).side);
+    text += "input." + std::string(listKey(lists.diameter)) + " / input." +
+            std::string(listKey(lists.bearing)) + "（按带宽 B 与 " + std::string(sideKey) +
             " 而定）\n";
     for (const std::string_view width : idlerWidths) {
-        for (int fill = firstFill; fill < firstFill + 3; ++fill) {
-            const IdlerFill& idler = idlerFills[static_cast<std::size_t>(fill)];
+        for (const IdlerButton button : buttons) {
             InputWindow window;
             ConveyorDesign record;
             SilentDialogs dialogs;
             loadInputWindow(window, record);
-            window.boxes[3] = width;
+            window.boxes[InputBox::beltWidth] = width;
             beltWidthLostFocus(window, record, dialogs);
-            chooseIdlerForm(window, record, dialogs, idler.option);
-            text += "  B=" + std::string(width) + " " + std::string(idler.caption) + "：" +
-                    valueItems(window.lists[static_cast<std::size_t>(idler.diameterList)]) + " / " +
-                    valueItems(window.lists[static_cast<std::size_t>(idler.bearingList)]) + "\n";
+            chooseIdlerForm(window, record, dialogs, button);
+            text += "  B=" + std::string(width) + " " +
+                    std::string(idlerButtonRow(button).caption) + "：" +
+                    valueItems(window.lists[lists.diameter]) + " / " +
+                    valueItems(window.lists[lists.bearing]) + "\n";
         }
     }
 }
@@ -103,8 +93,8 @@ std::string listsText() {
     ConveyorDesign record;
     loadInputWindow(window, record);
     std::string text;
-    for (const DesignKey& key : inputListKeys) {
-        const ListState& list = window.lists[static_cast<std::size_t>(key.number)];
+    for (const DesignKey<InputList>& key : inputListKeys) {
+        const ListState& list = window.lists[key.control];
         if (!list.items.empty()) {
             addList(text, "input." + std::string(key.key), list);
         }
@@ -113,8 +103,8 @@ std::string listsText() {
     for (const std::string_view caption : {troughIdlerCaption, vIdlerCaption, flatIdlerCaption}) {
         text += "  " + quotedItem(caption) + "\n";
     }
-    addRollerLists(text, "carryingIdlerForm", 0);
-    addRollerLists(text, "returnIdlerForm", 3);
+    addRollerLists(text, "carryingIdlerForm", carryingButtons);
+    addRollerLists(text, "returnIdlerForm", returnButtons);
     EquipmentWindow equipment;
     loadEquipmentWindow(equipment);
     addList(text, "equipment.takeUpType", equipment.takeUpList);

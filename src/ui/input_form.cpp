@@ -34,48 +34,40 @@
 namespace dtii {
 namespace {
 
-constexpr int beltWidthBox = 3;  // Text3
-constexpr int plyBox = 9;        // Text9
-
 struct EntryRow {
     const char* labelName;
     std::string_view label;
-    int box;  // Text<box>
+    InputBox box;
 };
 
 // The left column, top to bottom.
 constexpr std::array<EntryRow, 10> entryRows = {{
-    {"Label3", "输送带宽度B（500，650，800，1000，1200，1400）（毫米）：", 3},
-    {"Label5", "承载分支托辊间距a0（1，1.2）（米）：", 4},
-    {"Label6", "回 程 分 支 托 辊 间 距 au（米）：", 5},
-    {"Label7", "物  料  密  度r（千克/立方米）：", 6},
-    {"Label8", "带      速     V （米/秒）：", 7},
-    {"Label9", "每小时输送量Q（吨/小时）：", 8},
-    {"Label1", "输  送  机  长  度 L（米）：", 1},
-    {"Label2", "物料提升高度H（米）（向上为+；向下为-）：", 2},
-    {"Label24", "胶带在传动滚筒上的包角（度）：", 14},
-    {"Label25", "输送机水平投影长度L0（米）：", 15},
+    {"Label3", "输送带宽度B（500，650，800，1000，1200，1400）（毫米）：", InputBox::beltWidth},
+    {"Label5", "承载分支托辊间距a0（1，1.2）（米）：", InputBox::carryingSpacing},
+    {"Label6", "回 程 分 支 托 辊 间 距 au（米）：", InputBox::returnSpacing},
+    {"Label7", "物  料  密  度r（千克/立方米）：", InputBox::materialDensity},
+    {"Label8", "带      速     V （米/秒）：", InputBox::beltSpeed},
+    {"Label9", "每小时输送量Q（吨/小时）：", InputBox::capacity},
+    {"Label1", "输  送  机  长  度 L（米）：", InputBox::conveyorLength},
+    {"Label2", "物料提升高度H（米）（向上为+；向下为-）：", InputBox::lift},
+    {"Label24", "胶带在传动滚筒上的包角（度）：", InputBox::wrapAngle},
+    {"Label25", "输送机水平投影长度L0（米）：", InputBox::horizontalLength},
 }};
-
-// Captions of Option1 ... Option6 at [1] .. [6].
-constexpr std::array<std::string_view, 7> optionCaptions = {
-    "", "槽形托辊", "V形托辊", "平行托辊", "平行托辊", "V形托辊", "槽形托辊",
-};
 
 struct AngleRow {
     const char* numberName;
     std::string_view number;
     const char* labelName;
     std::string_view label;
-    int box;   // Text<box>
-    int list;  // Combo<list>
+    InputBox box;
+    InputList list;
 };
 
 struct IdlerFrame {
     const char* frameName;
     std::string_view caption;
     const char* optionRowNumberName;
-    std::array<int, 3> optionsLeftToRight;
+    std::array<IdlerButton, 3> buttonsLeftToRight;
     std::array<AngleRow, 2> angleRows;
 };
 
@@ -84,15 +76,19 @@ constexpr std::array<IdlerFrame, 2> idlerFrames = {{
     {"Frame1",
      "选取上托辊",
      "Label11",
-     {1, 2, 3},
-     {{{"Label12", "2.", "Label13", "槽角（度）：", 10, 6},
-       {"Label14", "3.", "Label15", "前倾角（度）：", 11, 4}}}},
+     {IdlerButton::carryingTrough, IdlerButton::carryingV, IdlerButton::carryingFlat},
+     {{{"Label12", "2.", "Label13", "槽角（度）：", InputBox::carryingTroughAngle,
+        InputList::carryingRollerDiameter},
+       {"Label14", "3.", "Label15", "前倾角（度）：", InputBox::carryingTiltAngle,
+        InputList::carryingBearing}}}},
     {"Frame2",
      "选取下托辊",
      "Label17",
-     {6, 5, 4},
-     {{{"Label16", "2.", "Label18", "槽角（度）：", 12, 7},
-       {"Label19", "3.", "Label20", "前倾角（度）：", 13, 5}}}},
+     {IdlerButton::returnTrough, IdlerButton::returnV, IdlerButton::returnFlat},
+     {{{"Label16", "2.", "Label18", "槽角（度）：", InputBox::returnTroughAngle,
+        InputList::returnRollerDiameter},
+       {"Label19", "3.", "Label20", "前倾角（度）：", InputBox::returnTiltAngle,
+        InputList::returnBearing}}}},
 }};
 constexpr std::string_view optionRowNumber = "1.";
 
@@ -159,23 +155,24 @@ InputForm::InputForm(DesignerSession& session) : session_(session) {
     layout->addLayout(middle, 1);
     layout->addWidget(buttonRow);
 
-    boxes_[beltWidthBox]->installEventFilter(this);
+    boxes_[InputBox::beltWidth]->installEventFilter(this);
 
     loadInputWindow(model_, session_.design());
     showModel();
     // The conditions are read whole at any window width: their lists never shrink below the
     // longest item.
-    for (const std::size_t list : {1, 2, 3}) {
+    for (const InputList list :
+         {InputList::workingCondition, InputList::runningCondition, InputList::drumSurface}) {
         lists_[list]->keepTextsWhole();
     }
 
     // Every change of what the windows show may change the modified mark.
     const auto follow = [this] { showDocumentState(); };
-    for (std::size_t box = 1; box < boxes_.size(); ++box) {
+    for (const InputBox box : inputBoxes) {
         warnAboutReading(*boxes_[box]);
         connect(boxes_[box], &QLineEdit::textChanged, this, follow);
     }
-    for (std::size_t list = 1; list < lists_.size(); ++list) {
+    for (const InputList list : inputLists) {
         connect(lists_[list], &QComboBox::currentTextChanged, this, follow);
     }
     for (QButtonGroup* group : idlerGroups_) {
@@ -187,7 +184,7 @@ InputForm::InputForm(DesignerSession& session) : session_(session) {
 
 InputForm::~InputForm() {
     // The children outlive this part of the object; their last focus events must not reach it.
-    boxes_[beltWidthBox]->removeEventFilter(this);
+    boxes_[InputBox::beltWidth]->removeEventFilter(this);
 }
 
 QMenuBar* InputForm::buildMenuBar() {
@@ -218,7 +215,8 @@ QWidget* InputForm::buildTopRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (const int list : {1, 2, 3}) {
+    for (const InputList list :
+         {InputList::workingCondition, InputList::runningCondition, InputList::drumSurface}) {
         PromptComboBox* combo = makeList(list);
         combo->setParent(row);
         layout->addWidget(combo, 1);
@@ -260,12 +258,12 @@ QWidget* InputForm::buildBeltFrame() {
     frame->setObjectName(QStringLiteral("Frame3"));
     auto* grid = new QGridLayout(frame);
     int row = 0;
-    for (const int list : {9, 8}) {
+    for (const InputList list : {InputList::beltType, InputList::covers}) {
         PromptComboBox* combo = makeList(list);
         combo->setParent(frame);
         grid->addWidget(combo, row++, 0, 1, 2);
     }
-    QLineEdit* plies = makeBox(plyBox);
+    QLineEdit* plies = makeBox(InputBox::plies);
     plies->setParent(frame);
     QLabel* label = makeLabel("Label10", plyLabel, frame);
     label->setBuddy(plies);
@@ -284,15 +282,13 @@ QWidget* InputForm::buildIdlerFrame(int side) {
     auto* group = new QButtonGroup(frame);
     idlerGroups_[static_cast<std::size_t>(side)] = group;
     auto* optionRow = new QHBoxLayout;
-    for (const int option : layout.optionsLeftToRight) {
-        auto* button =
-            new QRadioButton(toQString(optionCaptions[static_cast<std::size_t>(option)]), frame);
-        button->setObjectName(QStringLiteral("Option%1").arg(option));
+    for (const IdlerButton idler : layout.buttonsLeftToRight) {
+        auto* button = new QRadioButton(toQString(idlerButtonRow(idler).caption), frame);
+        button->setObjectName(QStringLiteral("Option%1").arg(controlNumber(idler)));
         button->setFocusPolicy(Qt::StrongFocus);
-        group->addButton(button, option);
-        options_[static_cast<std::size_t>(option)] = button;
+        group->addButton(button, controlNumber(idler));
         connect(button, &QRadioButton::clicked, this,
-                [this, option] { handleIdlerFormClick(option); });
+                [this, idler] { handleIdlerFormClick(idler); });
         optionRow->addWidget(button);
     }
     optionRow->addStretch();
@@ -342,31 +338,30 @@ QWidget* InputForm::buildButtonRow() {
     return row;
 }
 
-QLineEdit* InputForm::makeBox(int number) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(QStringLiteral("Text%1").arg(number));
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
-    boxes_[static_cast<std::size_t>(number)] = box;
-    return box;
+QLineEdit* InputForm::makeBox(InputBox box) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QStringLiteral("Text%1").arg(controlNumber(box)));
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
+    boxes_[box] = edit;
+    return edit;
 }
 
-PromptComboBox* InputForm::makeList(int number) {
+PromptComboBox* InputForm::makeList(InputList list) {
     auto* combo = new PromptComboBox(this);
-    combo->setObjectName(QStringLiteral("Combo%1").arg(number));
-    lists_[static_cast<std::size_t>(number)] = combo;
-    connect(combo, &PromptComboBox::activated, this, [this, number] { handleListPick(number); });
+    combo->setObjectName(QStringLiteral("Combo%1").arg(controlNumber(list)));
+    lists_[list] = combo;
+    connect(combo, &PromptComboBox::activated, this, [this, list] { handleListPick(list); });
     connect(combo, &PromptComboBox::popupAboutToShow, this,
-            [this, number] { handleListOpening(number); });
+            [this, list] { handleListOpening(list); });
     return combo;
 }
 
 bool InputForm::eventFilter(QObject* watched, QEvent* event) {
     // Every way out of the box stores the width, another window or a menu taking the keyboard
-    // included, so whatever the person does next uses the width they see.
-    // A box that a handler's own message or question takes the keyboard from is not left by the
-    // person: the handler has read it already, and running a second handler inside the first
-    // would show its message twice.
-    if (watched == boxes_[beltWidthBox] && event->type() == QEvent::FocusOut && !closing_ &&
+    // included, so whatever the person does next uses the width they see. A box that a handler's
+    // own message or question takes the keyboard from is not left by the person: the handler has
+    // read it already, and a second handler inside the first would show its message twice.
+    if (watched == boxes_[InputBox::beltWidth] && event->type() == QEvent::FocusOut && !closing_ &&
         !handling_) {
         handleBeltWidthLostFocus();
     }
@@ -378,18 +373,19 @@ void InputForm::readWidgets() {
 }
 
 void InputForm::readWidgetsInto(InputWindow& window) const {
-    for (std::size_t box = 1; box < boxes_.size(); ++box) {
+    for (const InputBox box : inputBoxes) {
         window.boxes[box] = toUtf8(boxes_[box]->text());
     }
-    for (std::size_t list = 1; list < lists_.size(); ++list) {
+    for (const InputList list : inputLists) {
         window.lists[list].text = toUtf8(lists_[list]->currentText());
     }
-    const auto checkedOption = [](const QButtonGroup& group) -> std::optional<int> {
+    // The buttons' ids are their numbers.
+    const auto checkedButton = [](const QButtonGroup& group) -> std::optional<IdlerButton> {
         const int id = group.checkedId();
-        return id > 0 ? std::optional<int>(id) : std::nullopt;
+        return id > 0 ? std::optional<IdlerButton>(static_cast<IdlerButton>(id)) : std::nullopt;
     };
-    window.carryingOption = checkedOption(*idlerGroups_[0]);
-    window.returnOption = checkedOption(*idlerGroups_[1]);
+    window.carryingIdlerButton = checkedButton(*idlerGroups_[0]);
+    window.returnIdlerButton = checkedButton(*idlerGroups_[1]);
     window.ploughTrippers = check1_->isChecked();
 }
 
@@ -402,22 +398,24 @@ DesignFile InputForm::shownDesign() const {
 }
 
 void InputForm::showModel() {
-    for (std::size_t box = 1; box < boxes_.size(); ++box) {
+    for (const InputBox box : inputBoxes) {
         const QString text = toQString(model_.boxes[box]);
         if (boxes_[box]->text() != text) {
             boxes_[box]->setText(text);
         }
     }
-    for (std::size_t list = 1; list < lists_.size(); ++list) {
+    for (const InputList list : inputLists) {
         lists_[list]->showState(model_.lists[list]);
     }
-    const std::array<std::optional<int>, 2> selected = {model_.carryingOption, model_.returnOption};
+    const std::array<std::optional<IdlerButton>, 2> selected = {model_.carryingIdlerButton,
+                                                                model_.returnIdlerButton};
     for (std::size_t side = 0; side < idlerGroups_.size(); ++side) {
         QButtonGroup& group = *idlerGroups_[side];
         // An exclusive group cannot have its last button unchecked.
         group.setExclusive(false);
         for (QAbstractButton* button : group.buttons()) {
-            button->setChecked(selected[side] == group.id(button));
+            button->setChecked(selected[side] &&
+                               controlNumber(*selected[side]) == group.id(button));
         }
         group.setExclusive(true);
     }
@@ -426,12 +424,12 @@ void InputForm::showModel() {
         check1_->setChecked(model_.ploughTrippers);
     }
     tripperCount_->setText(toQString(ploughTripperCountText(model_, session_.design())));
-    if (model_.focusBox && *model_.focusBox >= 1 && *model_.focusBox <= inputBoxCount) {
-        QLineEdit* box = boxes_[static_cast<std::size_t>(*model_.focusBox)];
+    if (model_.focusBox) {
+        QLineEdit* box = boxes_[*model_.focusBox];
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();
-    } else if (model_.focusList && *model_.focusList >= 1 && *model_.focusList <= inputListCount) {
-        lists_[static_cast<std::size_t>(*model_.focusList)]->setFocus(Qt::OtherFocusReason);
+    } else if (model_.focusList) {
+        lists_[*model_.focusList]->setFocus(Qt::OtherFocusReason);
     }
     model_.focusBox.reset();
     model_.focusList.reset();
@@ -439,57 +437,54 @@ void InputForm::showModel() {
 }
 
 void InputForm::storeBeltWidthIfFocused() {
-    if (boxes_[beltWidthBox]->hasFocus()) {
+    if (boxes_[InputBox::beltWidth]->hasFocus()) {
         handleBeltWidthLostFocus();
     }
 }
 
+template <class Handler>
+void InputForm::runHandler(Handler&& handler) {
+    const QScopedValueRollback<bool> handling(handling_, true);
+    readWidgets();
+    handler();
+    showModel();
+}
+
 void InputForm::handleBeltWidthLostFocus() {
-    const QScopedValueRollback<bool> handling(handling_, true);
-    readWidgets();
-    beltWidthLostFocus(model_, session_.design(), session_.dialogsFrom(*this));
-    showModel();
+    runHandler(
+        [this] { beltWidthLostFocus(model_, session_.design(), session_.dialogsFrom(*this)); });
 }
 
-void InputForm::handleIdlerFormClick(int option) {
-    const QScopedValueRollback<bool> handling(handling_, true);
+void InputForm::handleIdlerFormClick(IdlerButton button) {
     storeBeltWidthIfFocused();
-    readWidgets();
-    chooseIdlerForm(model_, session_.design(), session_.dialogsFrom(*this), option);
-    showModel();
+    runHandler([this, button] {
+        chooseIdlerForm(model_, session_.design(), session_.dialogsFrom(*this), button);
+    });
 }
 
-void InputForm::handleListPick(int list) {
-    const QScopedValueRollback<bool> handling(handling_, true);
+void InputForm::handleListPick(InputList list) {
     storeBeltWidthIfFocused();
-    readWidgets();
-    pickListItem(model_, session_.design(), list);
-    showModel();
+    runHandler([this, list] { pickListItem(model_, session_.design(), list); });
 }
 
-void InputForm::handleListOpening(int list) {
-    const QScopedValueRollback<bool> handling(handling_, true);
+void InputForm::handleListOpening(InputList list) {
     storeBeltWidthIfFocused();
-    readWidgets();
-    openList(model_, session_.dialogsFrom(*this), list);
-    showModel();
+    runHandler([this, list] { openList(model_, session_.dialogsFrom(*this), list); });
 }
 
 void InputForm::handlePloughTrippersToggle(bool checked) {
-    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
-    readWidgets();
-    ploughTrippersChanged(model_, session_.design(), session_.dialogsFrom(*this), checked);
-    showModel();
+    runHandler([this, checked] {
+        ploughTrippersChanged(model_, session_.design(), session_.dialogsFrom(*this), checked);
+    });
 }
 
 void InputForm::handleCompute() {
-    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
-    readWidgets();
-    const ComputeOutcome outcome =
-        computeDrive(model_, session_.design(), session_.dialogsFrom(*this));
-    showModel();
+    ComputeOutcome outcome = ComputeOutcome::refused;
+    runHandler([this, &outcome] {
+        outcome = computeDrive(model_, session_.design(), session_.dialogsFrom(*this));
+    });
     if (outcome == ComputeOutcome::computed) {
         session_.showResults(session_.design().shared.resultsText, this);
     }
@@ -507,9 +502,7 @@ void InputForm::handleReset() {
     if (!leaveDesign()) {
         return;
     }
-    readWidgets();
-    resetInputWindow(model_);
-    showModel();
+    runHandler([this] { resetInputWindow(model_); });
     // A cleared window is a new design: nothing in it to save yet.
     startDocument({});
 }
@@ -551,6 +544,7 @@ bool InputForm::leaveDesign() {
 }
 
 bool InputForm::saveDesign(bool askForPath) {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
     QString path = QString::fromStdU16String(document_.path.u16string());
     if (askForPath || path.isEmpty()) {
@@ -575,10 +569,10 @@ void InputForm::openDesign(const QString& path) {
         forgetRecentDesignFile(path);
         return;
     }
-    readWidgets();
-    enterDesignIntoWindow(*design, model_, session_.design(), session_.dialogsFrom(*this));
-    session_.enterEquipmentEntries(design->equipment);
-    showModel();
+    runHandler([this, &design] {
+        enterDesignIntoWindow(*design, model_, session_.design(), session_.dialogsFrom(*this));
+        session_.enterEquipmentEntries(design->equipment);
+    });
     rememberRecentDesignFile(path);
     startDocument(std::filesystem::path(path.toStdU16String()));
 }
@@ -617,12 +611,10 @@ void InputForm::handleOpenRecent(const QString& path) {
 }
 
 void InputForm::handleSaveDesign() {
-    const QScopedValueRollback<bool> handling(handling_, true);
     saveDesign(false);
 }
 
 void InputForm::handleSaveDesignAs() {
-    const QScopedValueRollback<bool> handling(handling_, true);
     saveDesign(true);
 }
 

@@ -15,7 +15,6 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
-class QRadioButton;
 
 namespace dtii {
 
@@ -48,8 +47,8 @@ private:
     QWidget* buildBeltFrame();
     QWidget* buildIdlerFrame(int side);
     QWidget* buildButtonRow();
-    QLineEdit* makeBox(int number);
-    PromptComboBox* makeList(int number);
+    QLineEdit* makeBox(InputBox box);
+    PromptComboBox* makeList(InputList list);
 
     // Widget state into the window model, and the model back into the widgets.
     void readWidgets();
@@ -58,11 +57,14 @@ private:
     // Clicking a control that does not take the focus leaves the belt-width box focused; its
     // value is stored before the click is handled all the same.
     void storeBeltWidthIfFocused();
+    // Every handler runs the same way: the widgets into the model, the handler, the model shown.
+    template <class Handler>
+    void runHandler(Handler&& handler);
 
     void handleBeltWidthLostFocus();
-    void handleIdlerFormClick(int option);
-    void handleListPick(int list);
-    void handleListOpening(int list);
+    void handleIdlerFormClick(IdlerButton button);
+    void handleListPick(InputList list);
+    void handleListOpening(InputList list);
     void handlePloughTrippersToggle(bool checked);
     void handleCompute();
     void handleCalculator();
@@ -83,9 +85,8 @@ private:
 
     DesignerSession& session_;
     InputWindow model_;
-    std::array<QLineEdit*, inputBoxCount + 1> boxes_{};
-    std::array<PromptComboBox*, inputListCount + 1> lists_{};
-    std::array<QRadioButton*, 7> options_{};      // Option1 ... Option6 at [1] .. [6]
+    PerBox<QLineEdit*> boxes_{};
+    PerList<PromptComboBox*> lists_{};
     std::array<QButtonGroup*, 2> idlerGroups_{};  // carrying, return
     QCheckBox* check1_ = nullptr;
     QLabel* tripperCount_ = nullptr;  // the plough-tripper count beside Check1

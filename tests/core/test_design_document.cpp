@@ -12,7 +12,7 @@ using testing::ScriptedDialogs;
 
 DesignFile designWithWidth(const std::string& B) {
     DesignFile design;
-    design.boxes[3] = B;
+    design.boxes[InputBox::beltWidth] = B;
     return design;
 }
 

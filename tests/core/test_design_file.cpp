@@ -13,15 +13,15 @@ namespace {
 
 DesignFile fullDesign() {
     DesignFile design;
-    for (const DesignKey& box : inputBoxKeys) {
-        design.boxes[static_cast<std::size_t>(box.number)] = "1" + std::string(box.key);
+    for (const DesignKey<InputBox>& box : inputBoxKeys) {
+        design.boxes[box.control] = "1" + std::string(box.key);
     }
-    design.boxes[3] = "800";
-    design.boxes[2] = " -5.5 ";  // blanks and signs are kept as typed
-    for (const DesignKey& list : inputListKeys) {
-        design.lists[static_cast<std::size_t>(list.number)] = "项目 " + std::string(list.key);
+    design.boxes[InputBox::beltWidth] = "800";
+    design.boxes[InputBox::lift] = " -5.5 ";  // blanks and signs are kept as typed
+    for (const DesignKey<InputList>& list : inputListKeys) {
+        design.lists[list.control] = "项目 " + std::string(list.key);
     }
-    design.lists[4].reset();  // a list still showing its prompt
+    design.lists[InputList::carryingBearing].reset();  // a list still showing its prompt
     design.carryingIdlerForm = std::string(troughIdlerCaption);
     design.returnIdlerForm = std::string(flatIdlerCaption);
     design.ploughTrippers = "2";
@@ -39,7 +39,7 @@ std::string fileHeader() {
 
 TEST(DesignFile, WhatIsWrittenReadsBackTheSame) {
     DesignFile sparse;
-    sparse.boxes[3] = "650";
+    sparse.boxes[InputBox::beltWidth] = "650";
     DesignFile withoutAnswers = fullDesign();
     withoutAnswers.ploughTrippers.reset();
     withoutAnswers.equipment->legHeight.reset();
@@ -78,8 +78,8 @@ TEST(DesignFile, JsonNumbersStandForTheTextAPersonWouldType) {
                                  R"(}, "equipment": {"legHeight": )" + c.json + "}}";
         const DesignFileResult read = parseDesignFile(json, "n.json");
         ASSERT_TRUE(read.design) << read.error;
-        EXPECT_EQ(read.design->boxes[3], c.text) << c.json;
-        EXPECT_EQ(read.design->lists[8], c.text) << c.json;
+        EXPECT_EQ(read.design->boxes[InputBox::beltWidth], c.text) << c.json;
+        EXPECT_EQ(read.design->lists[InputList::covers], c.text) << c.json;
         EXPECT_EQ(read.design->ploughTrippers, c.text) << c.json;
         EXPECT_EQ(read.design->equipment->legHeight, c.text) << c.json;
     }
@@ -158,7 +158,7 @@ protected:
 TEST_F(DesignFileOnDisk, SavedDesignLoadsBackAndReplacesTheOldFile) {
     const std::filesystem::path path = folder / "设计.json";
     DesignFile first;
-    first.boxes[3] = "500";
+    first.boxes[InputBox::beltWidth] = "500";
     ASSERT_EQ(saveDesignFile(first, path), std::nullopt);
     ASSERT_EQ(saveDesignFile(fullDesign(), path), std::nullopt);
     const DesignFileResult read = loadDesignFile(path);

@@ -44,16 +44,16 @@ DesignFile exampleFile(const ExampleDesign& e = {}) {
         {"returnBearing", &e.returnBearing},
     };
     for (const auto& [key, text] : boxes) {
-        for (const DesignKey& box : inputBoxKeys) {
+        for (const DesignKey<InputBox>& box : inputBoxKeys) {
             if (box.key == key) {
-                file.boxes[static_cast<std::size_t>(box.number)] = *text;
+                file.boxes[box.control] = *text;
             }
         }
     }
     for (const auto& [key, text] : lists) {
-        for (const DesignKey& list : inputListKeys) {
+        for (const DesignKey<InputList>& list : inputListKeys) {
             if (list.key == key) {
-                file.lists[static_cast<std::size_t>(list.number)] = *text;
+                file.lists[list.control] = *text;
             }
         }
     }
@@ -80,7 +80,8 @@ void replayed(Entered& entered, const DesignFile& file) {
 TEST(DesignReplay, ReplayingTheFileComputesWhatTypingItInComputes) {
     ExampleDesign variants[3];
     variants[1].ploughTrippers = "2";
-    variants[2].carryingOption = 2;  // a V set: the lists are refilled by the button
+    variants[2].carryingIdlerButton =
+        IdlerButton::carryingV;  // a V set: the lists are refilled by the button
     variants[2].carryingTroughAngle = "0";
     variants[2].carryingBearing = "4G204";
     for (const ExampleDesign& example : variants) {
@@ -89,7 +90,7 @@ TEST(DesignReplay, ReplayingTheFileComputesWhatTypingItInComputes) {
             testing::computeExampleDesign(byHand.record, byHand.window, byHand.dialogs, example),
             ComputeOutcome::computed);
         DesignFile file = exampleFile(example);
-        if (example.carryingOption == 2) {
+        if (example.carryingIdlerButton == IdlerButton::carryingV) {
             file.carryingIdlerForm = std::string(vIdlerCaption);
         }
         Entered fromFile;
@@ -98,12 +99,13 @@ TEST(DesignReplay, ReplayingTheFileComputesWhatTypingItInComputes) {
                   ComputeOutcome::computed);
         EXPECT_EQ(fromFile.record.shared.resultsText, byHand.record.shared.resultsText);
         EXPECT_EQ(fromFile.window.boxes, byHand.window.boxes);
-        EXPECT_EQ(fromFile.window.carryingOption, byHand.window.carryingOption);
-        EXPECT_EQ(fromFile.window.returnOption, byHand.window.returnOption);
+        EXPECT_EQ(fromFile.window.carryingIdlerButton, byHand.window.carryingIdlerButton);
+        EXPECT_EQ(fromFile.window.returnIdlerButton, byHand.window.returnIdlerButton);
         EXPECT_EQ(fromFile.dialogs.shown, byHand.dialogs.shown);
-        for (int list = 1; list <= inputListCount; ++list) {
-            EXPECT_EQ(fromFile.window.lists[list].text, byHand.window.lists[list].text) << list;
-            EXPECT_EQ(fromFile.window.lists[list].items, byHand.window.lists[list].items) << list;
+        for (const InputList list : inputLists) {
+            const int number = controlNumber(list);
+            EXPECT_EQ(fromFile.window.lists[list].text, byHand.window.lists[list].text) << number;
+            EXPECT_EQ(fromFile.window.lists[list].items, byHand.window.lists[list].items) << number;
         }
     }
     // The complete run, to be sure the comparison above compared a real listing.
@@ -117,9 +119,9 @@ TEST(DesignReplay, CapturingTheReplayedWindowGivesTheFileBack) {
     DesignFile withTrippers = exampleFile();
     withTrippers.ploughTrippers = "2.5";
     DesignFile sparse;  // boxes partly typed, lists at their prompts, no buttons
-    sparse.boxes[3] = "800";
-    sparse.boxes[7] = "2";
-    sparse.lists[9] = "st630";
+    sparse.boxes[InputBox::beltWidth] = "800";
+    sparse.boxes[InputBox::beltSpeed] = "2";
+    sparse.lists[InputList::beltType] = "st630";
     sparse.returnIdlerForm = std::string(vIdlerCaption);
     for (const DesignFile& file : {exampleFile(), withTrippers, sparse}) {
         Entered entered;
@@ -136,7 +138,7 @@ TEST(DesignReplay, ReplayOverAnEarlierDesignLeavesNothingOfItShowing) {
     EXPECT_EQ(entered.record.input.ploughResistance, 3 * 800 * 1.5);
 
     DesignFile later;
-    later.boxes[3] = "650";
+    later.boxes[InputBox::beltWidth] = "650";
     later.ploughTrippers = "1";
     entered.dialogs.textAnswers.push_back("1");
     replayInputWindow(later, entered.window, entered.record, entered.dialogs);
@@ -144,12 +146,12 @@ TEST(DesignReplay, ReplayOverAnEarlierDesignLeavesNothingOfItShowing) {
     InputWindow fresh;
     ConveyorDesign scratch;
     loadInputWindow(fresh, scratch);
-    for (int list = 1; list <= inputListCount; ++list) {
-        EXPECT_EQ(entered.window.lists[list].text, fresh.lists[list].text) << list;
+    for (const InputList list : inputLists) {
+        EXPECT_EQ(entered.window.lists[list].text, fresh.lists[list].text) << controlNumber(list);
     }
-    EXPECT_EQ(entered.window.boxes[1], "");
-    EXPECT_FALSE(entered.window.carryingOption);
-    EXPECT_FALSE(entered.window.returnOption);
+    EXPECT_EQ(entered.window.boxes[InputBox::conveyorLength], "");
+    EXPECT_FALSE(entered.window.carryingIdlerButton);
+    EXPECT_FALSE(entered.window.returnIdlerButton);
     // The box was checked already: it is asked again, with the new belt width.
     EXPECT_TRUE(entered.window.ploughTrippers);
     EXPECT_EQ(entered.record.input.ploughResistance, 1 * 650 * 1.5);

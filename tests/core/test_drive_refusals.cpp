@@ -66,7 +66,7 @@ TEST(ComputeRefusal, ListsMustShowOneOfTheirValueCarryingItems) {
              {"placeholder items: the bearing list comes first",
               [](ExampleDesign& e) {
                   e.B = "500";
-                  e.carryingOption = 2;
+                  e.carryingIdlerButton = IdlerButton::carryingV;
                   e.carryingRollerDiameter = "D=";
                   e.carryingBearing = "";
               },
@@ -76,7 +76,7 @@ TEST(ComputeRefusal, ListsMustShowOneOfTheirValueCarryingItems) {
              {"belt type in the wrong case", [](ExampleDesign& e) { e.beltType = "ST1600"; },
               "输送带型号的选择无效，请从列表中重新选取！"},
              {"no idler form chosen leaves the roller lists empty",
-              [](ExampleDesign& e) { e.carryingOption.reset(); },
+              [](ExampleDesign& e) { e.carryingIdlerButton.reset(); },
               "上托辊的辊子轴承的选择无效，请从列表中重新选取！"},
          }) {
         ExampleDesign example;
@@ -141,9 +141,9 @@ TEST(ComputeRefusal, TheBeltWidthMustBeOneWithSkirtBoards) {
         InputWindow window;
         testing::ScriptedDialogs dialogs;
         testing::enterExampleDesign(design, window, dialogs);
-        window.carryingOption.reset();
-        window.returnOption.reset();
-        window.boxes[3] = width;
+        window.carryingIdlerButton.reset();
+        window.returnIdlerButton.reset();
+        window.boxes[InputBox::beltWidth] = width;
         beltWidthLostFocus(window, design, dialogs);
         dialogs.shown.clear();
         window.focusBox.reset();
@@ -153,7 +153,7 @@ TEST(ComputeRefusal, TheBeltWidthMustBeOneWithSkirtBoards) {
                   std::vector<ShownBox>{
                       titled("输送带宽度B只能是500，650，800，1000，1200或1400毫米，请重新输入！")})
             << width;
-        EXPECT_EQ(window.focusBox, 3);
+        EXPECT_EQ(window.focusBox, InputBox::beltWidth);
         EXPECT_TRUE(design == before) << width;
     }
 }
@@ -177,7 +177,7 @@ TEST(ComputeRefusal, EveryMissingRollerMassStopsAtTheFirstMiss) {
               ""},
              {"return V at 800 with 89 and 4G305 (formerly silent)",
               [](ExampleDesign& e) {
-                  e.returnOption = 5;
+                  e.returnIdlerButton = IdlerButton::returnV;
                   e.returnRollerDiameter = "D=89";
                   e.returnBearing = "4G305";
               },

@@ -38,8 +38,8 @@ TEST(DriveThroughWindow, AFabricBeltAfterASteelCordOneUsesPliesAndCoversAgain) {
     ExampleDesign example;
     example.beltType = "st1600";
     Computed run(example);
-    run.window.lists[9].text = "尼龙帆布NN-200";
-    pickListItem(run.window, run.design, 9);
+    run.window.lists[InputList::beltType].text = "尼龙帆布NN-200";
+    pickListItem(run.window, run.design, InputList::beltType);
     ASSERT_EQ(run.recompute(), ComputeOutcome::computed);
     EXPECT_DOUBLE_EQ(run.design.input.qB, (5 * 1.25 + 6 * 1.19) * 800 / 1000);
 }
@@ -65,7 +65,7 @@ TEST(DriveThroughWindow, PloughTrippersLoadTheCarryingStrandOnlyWhileTheBoxIsChe
     EXPECT_DOUBLE_EQ(with.design.shared.Fk, without.design.shared.Fk);
 
     // The resistance follows the width of the calculation.
-    with.window.boxes[3] = "1000";
+    with.window.boxes[InputBox::beltWidth] = "1000";
     beltWidthLostFocus(with.window, with.design, with.dialogs);
     ASSERT_EQ(with.recompute(), ComputeOutcome::computed);
     EXPECT_DOUBLE_EQ(with.design.input.ploughResistance, 2 * 1000 * 1.5);
@@ -80,7 +80,7 @@ TEST(DriveThroughWindow, PloughTrippersLoadTheCarryingStrandOnlyWhileTheBoxIsChe
 
 TEST(DriveThroughWindow, RollerLengthsFollowTheBeltWidthOfTheCalculation) {
     Computed run;
-    run.window.boxes[3] = "1000";
+    run.window.boxes[InputBox::beltWidth] = "1000";
     beltWidthLostFocus(run.window, run.design, run.dialogs);
     ASSERT_EQ(run.recompute(), ComputeOutcome::computed);
     EXPECT_EQ(run.design.input.carryingRollerLength, 380);
@@ -106,8 +106,8 @@ TEST(DriveThroughWindow, ReturnTiltLoadsTheReturnStrandAndTheDrive) {
 TEST(DriveThroughWindow, ATextTypedIntoAListCountsAsTheItemItEquals) {
     Computed run;
     // Typed, not picked: the record still holds the earlier choice until compute reads the text.
-    run.window.lists[2].text = "污浊的潮湿（泥浆，粘土）运行";
-    run.window.lists[3].text = "平的光面钢滚筒";
+    run.window.lists[InputList::runningCondition].text = "污浊的潮湿（泥浆，粘土）运行";
+    run.window.lists[InputList::drumSurface].text = "平的光面钢滚筒";
     ASSERT_EQ(run.recompute(), ComputeOutcome::computed);
     EXPECT_EQ(run.design.working.driveFriction, 0.08);
     EXPECT_EQ(run.design.input.runningCondition, 3);

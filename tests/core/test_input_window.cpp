@@ -31,7 +31,7 @@ TEST(BeltWidthBox, StoresTheRoundedLeadingNumberWhenItLosesFocus) {
         InputWindow window;
         testing::ScriptedDialogs dialogs;
         loadInputWindow(window, design);
-        window.boxes[3] = c.text;
+        window.boxes[InputBox::beltWidth] = c.text;
         beltWidthLostFocus(window, design, dialogs);
         EXPECT_EQ(design.shared.B, c.B) << c.text;
         EXPECT_TRUE(dialogs.shown.empty());
@@ -44,14 +44,14 @@ TEST(BeltWidthBox, AWidthBeyondSixteenBitsIsRefusedAndNotStored) {
         design.shared.B = 800;
         InputWindow window;
         testing::ScriptedDialogs dialogs;
-        window.boxes[3] = text;
+        window.boxes[InputBox::beltWidth] = text;
         beltWidthLostFocus(window, design, dialogs);
         EXPECT_EQ(design.shared.B, 800) << text;
         ASSERT_EQ(dialogs.shown.size(), 1u) << text;
         EXPECT_EQ(dialogs.shown[0],
                   (ShownBox{ShownBox::Kind::message, "输入的带宽值超出范围，请重新输入！",
                             std::string(programTitle), MessageIcon::none, ""}));
-        EXPECT_EQ(window.focusBox, 3);
+        EXPECT_EQ(window.focusBox, InputBox::beltWidth);
     }
 }
 
@@ -73,12 +73,14 @@ TEST(BeltWidthBox, ANewWidthRefillsTheListsOfAChosenIdlerFormKeepingPicksStillOf
         InputWindow window;
         testing::ScriptedDialogs dialogs;
         testing::enterExampleDesign(design, window, dialogs);
-        window.boxes[3] = c.newWidth;
+        window.boxes[InputBox::beltWidth] = c.newWidth;
         beltWidthLostFocus(window, design, dialogs);
-        EXPECT_EQ(window.lists[6].text, c.carryingDiameter) << c.newWidth;
-        EXPECT_EQ(window.lists[4].text, c.carryingBearing) << c.newWidth;
-        EXPECT_EQ(window.lists[6].items, c.carryingDiameters) << c.newWidth;
-        EXPECT_EQ(window.lists[5].items, c.returnBearings) << c.newWidth;
+        EXPECT_EQ(window.lists[InputList::carryingRollerDiameter].text, c.carryingDiameter)
+            << c.newWidth;
+        EXPECT_EQ(window.lists[InputList::carryingBearing].text, c.carryingBearing) << c.newWidth;
+        EXPECT_EQ(window.lists[InputList::carryingRollerDiameter].items, c.carryingDiameters)
+            << c.newWidth;
+        EXPECT_EQ(window.lists[InputList::returnBearing].items, c.returnBearings) << c.newWidth;
         EXPECT_EQ(design.shared.carryingRollerDiameter, c.carryingDiameterCode);
     }
 }
@@ -100,7 +102,7 @@ TEST(PloughTrippers, AskForTheCountAndStoreItsResistance) {
         InputWindow window;
         testing::ScriptedDialogs dialogs;
         loadInputWindow(window, design);
-        window.boxes[3] = c.B;
+        window.boxes[InputBox::beltWidth] = c.B;
         beltWidthLostFocus(window, design, dialogs);
         if (c.answer) {
             dialogs.textAnswers.push_back(*c.answer);
@@ -128,7 +130,7 @@ TEST(PloughTrippers, WithoutABeltWidthTheBoxIsUncheckedAgain) {
     window.ploughTrippers = true;
     ploughTrippersChanged(window, design, dialogs, true);
     EXPECT_FALSE(window.ploughTrippers);
-    EXPECT_EQ(window.focusBox, 3);
+    EXPECT_EQ(window.focusBox, InputBox::beltWidth);
     EXPECT_EQ(design.input.ploughCount, 0);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0],
@@ -144,30 +146,30 @@ TEST(ResetCommand, ClearsTheWindowButNotTheRecordAndComputingAgainIsRefused) {
     example.ploughTrippers = "2";
     ASSERT_EQ(testing::computeExampleDesign(design, window, dialogs, example),
               ComputeOutcome::computed);
-    const std::vector<std::string> rollerItems = window.lists[6].items;
+    const std::vector<std::string> rollerItems =
+        window.lists[InputList::carryingRollerDiameter].items;
     const ConveyorDesign before = design;
 
     resetInputWindow(window);
-    for (int box = 1; box <= inputBoxCount; ++box) {
-        EXPECT_TRUE(window.boxes[box].empty()) << box;
+    for (const InputBox box : inputBoxes) {
+        EXPECT_TRUE(window.boxes[box].empty()) << controlNumber(box);
     }
-    EXPECT_FALSE(window.carryingOption);
-    EXPECT_FALSE(window.returnOption);
+    EXPECT_FALSE(window.carryingIdlerButton);
+    EXPECT_FALSE(window.returnIdlerButton);
     EXPECT_TRUE(window.ploughTrippers);
-    const std::array<const char*, 10> prompts{"",
-                                              "工作条件（请选择）",
-                                              "运行条件（请选择）",
-                                              "滚筒覆盖面形式（请选择）",
-                                              "选择辊子轴承",
-                                              "选择辊子轴承",
-                                              "选取辊子直径",
-                                              "选取辊子直径",
-                                              "请选择胶带上/下胶厚度（mm/mm）",
-                                              "请选择输送带型号"};
-    for (int list = 1; list <= inputListCount; ++list) {
-        EXPECT_EQ(window.lists[list].text, prompts[list]) << list;
+    const std::array<const char*, inputListCount> prompts{"工作条件（请选择）",
+                                                          "运行条件（请选择）",
+                                                          "滚筒覆盖面形式（请选择）",
+                                                          "选择辊子轴承",
+                                                          "选择辊子轴承",
+                                                          "选取辊子直径",
+                                                          "选取辊子直径",
+                                                          "请选择胶带上/下胶厚度（mm/mm）",
+                                                          "请选择输送带型号"};
+    for (std::size_t index = 0; index < inputLists.size(); ++index) {
+        EXPECT_EQ(window.lists[inputLists[index]].text, prompts[index]) << index;
     }
-    EXPECT_EQ(window.lists[6].items, rollerItems);
+    EXPECT_EQ(window.lists[InputList::carryingRollerDiameter].items, rollerItems);
     EXPECT_EQ(design.shared.B, before.shared.B);
     EXPECT_EQ(design.input.ploughResistance, before.input.ploughResistance);
 
@@ -179,28 +181,36 @@ TEST(ResetCommand, ClearsTheWindowButNotTheRecordAndComputingAgainIsRefused) {
 
 TEST(IncompleteDesign, FocusGoesToTheFirstEmptyEntryAsTheWindowReads) {
     struct Case {
-        const char* gaps;  // entries emptied, "b<n>" for Text<n>, "l<n>" for Combo<n>
+        const char* gaps;
         std::vector<InputEntry> emptied;
         InputEntry focused;
     };
-    using Kind = InputEntry::Kind;
     for (const Case& c : {
-             Case{"Combo1", {{Kind::list, 1}}, {Kind::list, 1}},
-             Case{"Text3", {{Kind::box, 3}}, {Kind::box, 3}},
-             Case{"Text1 before Text14", {{Kind::box, 14}, {Kind::box, 1}}, {Kind::box, 1}},
-             Case{"Combo9 before Text9", {{Kind::box, 9}, {Kind::list, 9}}, {Kind::list, 9}},
-             Case{"Text15 before Combo5", {{Kind::list, 5}, {Kind::box, 15}}, {Kind::box, 15}},
-             Case{"Combo4 before Text12", {{Kind::box, 12}, {Kind::list, 4}}, {Kind::list, 4}},
+             Case{"first list", {InputList::workingCondition}, InputList::workingCondition},
+             Case{"width box", {InputBox::beltWidth}, InputBox::beltWidth},
+             Case{"L before wrap angle",
+                  {InputBox::wrapAngle, InputBox::conveyorLength},
+                  InputBox::conveyorLength},
+             Case{"belt type before plies",
+                  {InputBox::plies, InputList::beltType},
+                  InputList::beltType},
+             Case{"Lh before return bearing",
+                  {InputList::returnBearing, InputBox::horizontalLength},
+                  InputBox::horizontalLength},
+             Case{"carrying bearing before return trough",
+                  {InputBox::returnTroughAngle, InputList::carryingBearing},
+                  InputList::carryingBearing},
          }) {
         ConveyorDesign design;
         InputWindow window;
         testing::ScriptedDialogs dialogs;
         testing::enterExampleDesign(design, window, dialogs);
         for (const InputEntry entry : c.emptied) {
-            if (entry.kind == Kind::box) {
-                window.boxes[entry.number].clear();
+            if (const auto* box = std::get_if<InputBox>(&entry)) {
+                window.boxes[*box].clear();
             } else {
-                window.lists[entry.number].text = std::string(listPrompt(entry.number));
+                const InputList list = std::get<InputList>(entry);
+                window.lists[list].text = std::string(listPrompt(list));
             }
         }
         dialogs.shown.clear();
@@ -208,11 +218,10 @@ TEST(IncompleteDesign, FocusGoesToTheFirstEmptyEntryAsTheWindowReads) {
         EXPECT_EQ(dialogs.messageTexts(),
                   std::vector<std::string>{"请检查您是否已经完整地输入了各项数据！"})
             << c.gaps;
-        const bool box = c.focused.kind == Kind::box;
-        EXPECT_EQ(window.focusBox, box ? std::optional<int>(c.focused.number) : std::nullopt)
-            << c.gaps;
-        EXPECT_EQ(window.focusList, box ? std::nullopt : std::optional<int>(c.focused.number))
-            << c.gaps;
+        const InputEntry focused =
+            window.focusBox ? InputEntry(*window.focusBox) : InputEntry(window.focusList.value());
+        EXPECT_EQ(focused, c.focused) << c.gaps;
+        EXPECT_FALSE(window.focusBox && window.focusList) << c.gaps;
     }
 }
 

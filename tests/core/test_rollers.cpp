@@ -17,49 +17,89 @@ struct Window {
 
     explicit Window(const std::string& beltWidth) {
         loadInputWindow(window, design);
-        window.boxes[3] = beltWidth;
+        window.boxes[InputBox::beltWidth] = beltWidth;
         beltWidthLostFocus(window, design, dialogs);
     }
-    void choose(int option) { chooseIdlerForm(window, design, dialogs, option); }
+    void choose(IdlerButton button) { chooseIdlerForm(window, design, dialogs, button); }
 };
 
 TEST(IdlerFormChoice, StoresFormAndRollerLengthAndFillsThatSidesLists) {
     struct Case {
         const char* B;
-        int option;
+        IdlerButton button;
         std::int16_t form;
         std::int16_t length;
         Items diameters;
         Items bearings;
     };
     for (const Case& c : {
-             Case{"1000", 1, 3, 380, {"D=108", "D=133"}, {"4G205", "4G305"}},
-             Case{"800", 5, 2, 465, {"D=89", "D=108"}, {"4G204", "4G205", "4G305"}},
-             Case{"800", 4, 1, 950, {"D=89", "D=108"}, {"4G204", "4G205", "4G305"}},
-             Case{"800", 3, 1, 950, {"D=89", "D=108"}, {"4G205", "4G305"}},
-             Case{"500", 2, 2, 315, {"D="}, {""}},
-             Case{"650", 6, 3, 250, {"D=89"}, {"4G204"}},
-             Case{"1200", 2, 2, 700, {"D=108", "D=133", "D=159"}, {"4G205", "4G305"}},
-             Case{"1200", 4, 1, 1400, {"D=108", "D=133", "D=159"}, {"4G205", "4G305", "4G306"}},
-             Case{"1400", 3, 1, 1600, {"D=108", "D=133", "D=159"}, {"4G305"}},
-             Case{"1600", 1, 3, 600, {"D=", "D="}, {"", "", ""}},
-             Case{"2000", 6, 3, 750, {"D=", "D=", "D="}, {"", ""}},
-             Case{"2200", 5, 2, 1250, {"D=", "D="}, {"", ""}},
-             Case{"1800", 3, 1, 2000, {}, {}},
+             Case{"1000",
+                  IdlerButton::carryingTrough,
+                  3,
+                  380,
+                  {"D=108", "D=133"},
+                  {"4G205", "4G305"}},
+             Case{"800",
+                  IdlerButton::returnV,
+                  2,
+                  465,
+                  {"D=89", "D=108"},
+                  {"4G204", "4G205", "4G305"}},
+             Case{"800",
+                  IdlerButton::returnFlat,
+                  1,
+                  950,
+                  {"D=89", "D=108"},
+                  {"4G204", "4G205", "4G305"}},
+             Case{"800", IdlerButton::carryingFlat, 1, 950, {"D=89", "D=108"}, {"4G205", "4G305"}},
+             Case{"500", IdlerButton::carryingV, 2, 315, {"D="}, {""}},
+             Case{"650", IdlerButton::returnTrough, 3, 250, {"D=89"}, {"4G204"}},
+             Case{"1200",
+                  IdlerButton::carryingV,
+                  2,
+                  700,
+                  {"D=108", "D=133", "D=159"},
+                  {"4G205", "4G305"}},
+             Case{"1200",
+                  IdlerButton::returnFlat,
+                  1,
+                  1400,
+                  {"D=108", "D=133", "D=159"},
+                  {"4G205", "4G305", "4G306"}},
+             Case{"1400",
+                  IdlerButton::carryingFlat,
+                  1,
+                  1600,
+                  {"D=108", "D=133", "D=159"},
+                  {"4G305"}},
+             Case{"1600", IdlerButton::carryingTrough, 3, 600, {"D=", "D="}, {"", "", ""}},
+             Case{"2000", IdlerButton::returnTrough, 3, 750, {"D=", "D=", "D="}, {"", ""}},
+             Case{"2200", IdlerButton::returnV, 2, 1250, {"D=", "D="}, {"", ""}},
+             Case{"1800", IdlerButton::carryingFlat, 1, 2000, {}, {}},
          }) {
         Window w(c.B);
-        w.choose(c.option);
-        const bool carrying = c.option <= 3;
-        const SCOPED_TRACE(std::string("B ") + c.B + " Option" + std::to_string(c.option));
+        w.choose(c.button);
+        const bool carrying = c.button <= IdlerButton::carryingFlat;
+        const SCOPED_TRACE(std::string("B ") + c.B + " Option" +
+                           std::to_string(controlNumber(c.button)));
         EXPECT_EQ(carrying ? w.design.shared.carryingIdlerForm : w.design.shared.returnIdlerForm,
                   c.form);
         EXPECT_EQ(
             carrying ? w.design.input.carryingRollerLength : w.design.input.returnRollerLength,
             c.length);
-        EXPECT_EQ(w.window.lists[carrying ? 6 : 7].items, c.diameters);
-        EXPECT_EQ(w.window.lists[carrying ? 4 : 5].items, c.bearings);
+        EXPECT_EQ(w.window
+                      .lists[carrying ? InputList::carryingRollerDiameter
+                                      : InputList::returnRollerDiameter]
+                      .items,
+                  c.diameters);
+        EXPECT_EQ(
+            w.window.lists[carrying ? InputList::carryingBearing : InputList::returnBearing].items,
+            c.bearings);
         // The other side is not touched.
-        EXPECT_TRUE(w.window.lists[carrying ? 7 : 6].items.empty());
+        EXPECT_TRUE(w.window
+                        .lists[carrying ? InputList::returnRollerDiameter
+                                        : InputList::carryingRollerDiameter]
+                        .items.empty());
         EXPECT_EQ(
             carrying ? w.design.input.returnRollerLength : w.design.input.carryingRollerLength, 0);
         EXPECT_TRUE(w.dialogs.shown.empty());
@@ -68,68 +108,76 @@ TEST(IdlerFormChoice, StoresFormAndRollerLengthAndFillsThatSidesLists) {
 
 TEST(IdlerFormChoice, AnUntabulatedWidthShowsItsMessageAndLeavesTheSidesListsEmpty) {
     struct Case {
-        int option;
+        IdlerButton button;
+        std::int16_t form;
         const char* message;
     };
     for (const Case& c : {
-             Case{1, "输入的带宽值不合法！请重新输入。"},
-             Case{2, "输入的带宽值不合法！请重新输入。"},
-             Case{3, "输入的带宽值不合法，请重新输入！"},
-             Case{4, "输入的带宽值不合法，请重新输入！"},
-             Case{5, "输入的带宽值不合法！请重新输入。"},
-             Case{6, "输入的带宽值不合法！请重新输入。"},
+             Case{IdlerButton::carryingTrough, 3, "输入的带宽值不合法！请重新输入。"},
+             Case{IdlerButton::carryingV, 2, "输入的带宽值不合法！请重新输入。"},
+             Case{IdlerButton::carryingFlat, 1, "输入的带宽值不合法，请重新输入！"},
+             Case{IdlerButton::returnFlat, 1, "输入的带宽值不合法，请重新输入！"},
+             Case{IdlerButton::returnV, 2, "输入的带宽值不合法！请重新输入。"},
+             Case{IdlerButton::returnTrough, 3, "输入的带宽值不合法！请重新输入。"},
          }) {
         Window w("800");
-        w.choose(c.option);  // fills the lists for 800 first
-        const int diameterList = c.option <= 3 ? 6 : 7;
-        const int bearingList = c.option <= 3 ? 4 : 5;
+        w.choose(c.button);  // fills the lists for 800 first
+        const bool carrying = c.button <= IdlerButton::carryingFlat;
+        const InputList diameterList =
+            carrying ? InputList::carryingRollerDiameter : InputList::returnRollerDiameter;
+        const InputList bearingList =
+            carrying ? InputList::carryingBearing : InputList::returnBearing;
         w.window.lists[diameterList].text = "D=108";
         // Unselected buttons keep the width change from refilling the lists.
-        w.window.carryingOption.reset();
-        w.window.returnOption.reset();
-        w.window.boxes[3] = "700";
+        w.window.carryingIdlerButton.reset();
+        w.window.returnIdlerButton.reset();
+        w.window.boxes[InputBox::beltWidth] = "700";
         beltWidthLostFocus(w.window, w.design, w.dialogs);
         w.window.focusBox.reset();
-        w.choose(c.option);
-        ASSERT_EQ(w.dialogs.shown.size(), 1u) << c.option;
+        w.choose(c.button);
+        ASSERT_EQ(w.dialogs.shown.size(), 1u) << controlNumber(c.button);
         EXPECT_EQ(w.dialogs.shown[0],
                   (testing::ShownBox{testing::ShownBox::Kind::message, c.message,
                                      std::string(programTitle), MessageIcon::none, ""}));
-        EXPECT_EQ(w.window.focusBox, 3);
+        EXPECT_EQ(w.window.focusBox, InputBox::beltWidth);
         EXPECT_TRUE(w.window.lists[diameterList].items.empty());
         EXPECT_TRUE(w.window.lists[bearingList].items.empty());
         EXPECT_EQ(w.window.lists[diameterList].text, "选取辊子直径");
         EXPECT_EQ(w.window.lists[bearingList].text, "选择辊子轴承");
         // The roller length of the valid width stays; the form is stored.
         const std::int16_t length =
-            c.option <= 3 ? w.design.input.carryingRollerLength : w.design.input.returnRollerLength;
-        EXPECT_EQ(length, *rollerLength(800, c.option <= 3 ? (4 - c.option) : (c.option - 3)));
+            carrying ? w.design.input.carryingRollerLength : w.design.input.returnRollerLength;
+        EXPECT_EQ(length, *rollerLength(800, c.form));
     }
 }
 
 TEST(IdlerFormChoice, PlaceholderItemsStoreNothing) {
     Window w("500");
-    w.choose(2);
+    w.choose(IdlerButton::carryingV);
     w.design.shared.carryingRollerDiameter = 89;
     w.design.shared.carryingBearing = 1;
-    w.window.lists[6].text = "D=";
-    pickListItem(w.window, w.design, 6);
-    w.window.lists[4].text = "";
-    pickListItem(w.window, w.design, 4);
+    w.window.lists[InputList::carryingRollerDiameter].text = "D=";
+    pickListItem(w.window, w.design, InputList::carryingRollerDiameter);
+    w.window.lists[InputList::carryingBearing].text = "";
+    pickListItem(w.window, w.design, InputList::carryingBearing);
     EXPECT_EQ(w.design.shared.carryingRollerDiameter, 89);
     EXPECT_EQ(w.design.shared.carryingBearing, 1);
 }
 
 TEST(RollerListOpening, AsksForTheBeltWidthOnlyWhileItsBoxIsEmpty) {
     struct Case {
-        int list;
+        InputList list;
         const char* message;
     };
     for (const Case& c : {
-             Case{4, "请先选择托辊形式,在上面的输入框中输入带宽B的值并选择辊子直径！"},
-             Case{5, "请先选择托辊形式,在上面的输入框中输入带宽B的值并选择辊子直径！"},
-             Case{6, "请先选择托辊形式，并在上面的输入框中输入带宽B的值"},
-             Case{7, "请先选择托辊形式，并在上面的输入框中输入带宽B的值"},
+             Case{InputList::carryingBearing,
+                  "请先选择托辊形式,在上面的输入框中输入带宽B的值并选择辊子直径！"},
+             Case{InputList::returnBearing,
+                  "请先选择托辊形式,在上面的输入框中输入带宽B的值并选择辊子直径！"},
+             Case{InputList::carryingRollerDiameter,
+                  "请先选择托辊形式，并在上面的输入框中输入带宽B的值"},
+             Case{InputList::returnRollerDiameter,
+                  "请先选择托辊形式，并在上面的输入框中输入带宽B的值"},
          }) {
         InputWindow window;
         testing::ScriptedDialogs dialogs;
@@ -137,13 +185,13 @@ TEST(RollerListOpening, AsksForTheBeltWidthOnlyWhileItsBoxIsEmpty) {
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0], (testing::ShownBox{testing::ShownBox::Kind::message, c.message,
                                                        "提示框", MessageIcon::information, ""}));
-        window.boxes[3] = " ";
+        window.boxes[InputBox::beltWidth] = " ";
         openList(window, dialogs, c.list);
         EXPECT_EQ(dialogs.shown.size(), 1u);
     }
     InputWindow window;
     testing::ScriptedDialogs dialogs;
-    openList(window, dialogs, 1);
+    openList(window, dialogs, InputList::workingCondition);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 

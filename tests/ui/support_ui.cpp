@@ -103,22 +103,11 @@ void click(QWidget& window, const char* name) {
 
 namespace {
 
-struct IdlerButton {
-    std::string_view caption;
-    const char* carrying;
-    const char* returning;
-};
-
-constexpr std::array<IdlerButton, 3> idlerButtons = {{
-    {troughIdlerCaption, "Option1", "Option6"},
-    {vIdlerCaption, "Option2", "Option5"},
-    {flatIdlerCaption, "Option3", "Option4"},
-}};
-
-void clickIdlerForm(QWidget& window, const std::string& caption, bool carrying) {
-    for (const IdlerButton& button : idlerButtons) {
-        if (button.caption == caption) {
-            click(window, carrying ? button.carrying : button.returning);
+void clickIdlerForm(QWidget& window, const std::string& caption, IdlerSide side) {
+    for (const IdlerButtonRow& row : idlerButtons) {
+        if (row.side == side && row.caption == caption) {
+            const QByteArray name = "Option" + QByteArray::number(controlNumber(row.button));
+            click(window, name.constData());
         }
     }
 }
@@ -126,17 +115,17 @@ void clickIdlerForm(QWidget& window, const std::string& caption, bool carrying) 
 }  // namespace
 
 void enterDesign(QWidget& inputWindow, const DesignFile& design, ScriptedDialogs& dialogs) {
-    for (int box = 1; box <= 15; ++box) {
-        const QByteArray name = "Text" + QByteArray::number(box);
+    for (const InputBox box : inputBoxes) {
+        const QByteArray name = "Text" + QByteArray::number(controlNumber(box));
         if (auto* edit = child<QLineEdit>(inputWindow, name.constData())) {
-            typeInto(*edit, toQ(design.boxes[static_cast<std::size_t>(box)]));
+            typeInto(*edit, toQ(design.boxes[box]));
         }
     }
-    clickIdlerForm(inputWindow, design.carryingIdlerForm, true);
-    clickIdlerForm(inputWindow, design.returnIdlerForm, false);
-    for (int list = 1; list <= 9; ++list) {
-        if (const auto& item = design.lists[static_cast<std::size_t>(list)]) {
-            const QByteArray name = "Combo" + QByteArray::number(list);
+    clickIdlerForm(inputWindow, design.carryingIdlerForm, IdlerSide::carrying);
+    clickIdlerForm(inputWindow, design.returnIdlerForm, IdlerSide::returning);
+    for (const InputList list : inputLists) {
+        if (const auto& item = design.lists[list]) {
+            const QByteArray name = "Combo" + QByteArray::number(controlNumber(list));
             pick(inputWindow, name.constData(), toQ(*item));
         }
     }

@@ -282,21 +282,21 @@ private Q_SLOTS:
     // ---- what the window shows about its entries ---------------------------------------------
 
     void afterTheIncompletenessMessageTheFirstEmptyEntryHasTheFocus_data() {
-        QTest::addColumn<int>("emptyBox");
-        QTest::addColumn<int>("unpickedList");
+        QTest::addColumn<QString>("emptyBox");
         QTest::addColumn<QString>("focused");
-        QTest::newRow("a box before a list") << 5 << 9 << "Text5";
-        QTest::newRow("a list before a box") << 9 << 9 << "Combo9";
+        QTest::newRow("a box before the list") << "Text5"
+                                               << "Text5";
+        QTest::newRow("the list before a box") << "Text9"
+                                               << "Combo9";
     }
 
     void afterTheIncompletenessMessageTheFirstEmptyEntryHasTheFocus() {
-        QFETCH(int, emptyBox);
-        QFETCH(int, unpickedList);
+        QFETCH(QString, emptyBox);
         QFETCH(QString, focused);
         DesignFile design = designFromJson(exampleDesignJson);
-        design.boxes[static_cast<std::size_t>(emptyBox)].clear();
-        design.lists[static_cast<std::size_t>(unpickedList)].reset();
+        design.lists[InputList::beltType].reset();
         enterDesign(*form1_, design, dialogs());
+        typeInto(*form1_->findChild<QLineEdit*>(emptyBox), QString());
         click(*form1_, "Command1");
         QCOMPARE(dialogs().messageTexts().back(),
                  std::string("请检查您是否已经完整地输入了各项数据！"));
@@ -321,9 +321,10 @@ private Q_SLOTS:
         }
         QStringList readingOrder;
         for (const InputEntry entry : inputReadingOrder) {
-            readingOrder.append((entry.kind == InputEntry::Kind::box ? QStringLiteral("Text%1")
-                                                                     : QStringLiteral("Combo%1"))
-                                    .arg(entry.number));
+            const auto* box = std::get_if<InputBox>(&entry);
+            readingOrder.append(box != nullptr ? QStringLiteral("Text%1").arg(controlNumber(*box))
+                                               : QStringLiteral("Combo%1").arg(
+                                                     controlNumber(std::get<InputList>(entry))));
         }
         QCOMPARE(tabOrder, readingOrder);
     }

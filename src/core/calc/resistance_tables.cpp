@@ -95,6 +95,11 @@ double troughFactor(double carryingTroughAngle) {
     return (6 + 0.1 * (carryingTroughAngle - 30)) / 15;
 }
 
+double ploughResistance(double ploughCount, std::int16_t B) {
+    constexpr double perMillimetre = 1.5;  // [N per mm of belt width and tripper]
+    return ploughCount * B * perMillimetre;
+}
+
 std::optional<double> skirtWidth(std::int16_t B) {
     for (const SkirtWidthRow& row : skirtWidths) {
         if (row.B == B) {

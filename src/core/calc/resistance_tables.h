@@ -13,6 +13,9 @@ std::optional<double> secondaryResistanceFactor(double L);
 // C epsilon by carrying trough angle [degrees]: 0 below 30 degrees.
 double troughFactor(double carryingTroughAngle);
 
+// Resistance of `ploughCount` plough trippers on a belt of width B [mm], in [N].
+double ploughResistance(double ploughCount, std::int16_t B);
+
 // Inner width of the skirt boards b1 [m] by belt width [mm]; empty for an untabulated width.
 std::optional<double> skirtWidth(std::int16_t B);
 

@@ -1,5 +1,5 @@
 // Storing list picks into the design record: one small store function per kind of list, chosen by
-// the list number through a table.
+// the list through a table.
 #include "core/design/list_choices.h"
 
 #include <array>
@@ -50,58 +50,65 @@ bool storeBeltType(ConveyorDesign& design, std::string_view text) {
 }
 
 struct ListDescription {
+    InputList list;
     std::string_view prompt;
     std::string_view subject;
     bool (*store)(ConveyorDesign&, std::string_view);
 };
 
-// Indexed by list number - 1.
 constexpr std::array<ListDescription, 9> lists{{
-    {workingConditionPrompt, "工作条件", storeWorkingCondition},
-    {runningConditionPrompt, "运行条件",
+    {InputList::workingCondition, workingConditionPrompt, "工作条件", storeWorkingCondition},
+    {InputList::runningCondition, runningConditionPrompt, "运行条件",
      [](ConveyorDesign& d, std::string_view t) {
          return storeCode(runningConditions, t, d.input.runningCondition);
      }},
-    {drumSurfacePrompt, "滚筒覆盖面形式",
+    {InputList::drumSurface, drumSurfacePrompt, "滚筒覆盖面形式",
      [](ConveyorDesign& d, std::string_view t) {
          return storeCode(drumSurfaces, t, d.input.drumSurface);
      }},
-    {bearingPrompt, "上托辊的辊子轴承",
+    {InputList::carryingBearing, bearingPrompt, "上托辊的辊子轴承",
      [](ConveyorDesign& d, std::string_view t) {
          return storeCode(bearings, t, d.shared.carryingBearing);
      }},
-    {bearingPrompt, "下托辊的辊子轴承",
+    {InputList::returnBearing, bearingPrompt, "下托辊的辊子轴承",
      [](ConveyorDesign& d, std::string_view t) {
          return storeCode(bearings, t, d.input.returnBearing);
      }},
-    {rollerDiameterPrompt, "上托辊的辊子直径",
+    {InputList::carryingRollerDiameter, rollerDiameterPrompt, "上托辊的辊子直径",
      [](ConveyorDesign& d, std::string_view t) {
          return storeCode(rollerDiameters, t, d.shared.carryingRollerDiameter);
      }},
-    {rollerDiameterPrompt, "下托辊的辊子直径",
+    {InputList::returnRollerDiameter, rollerDiameterPrompt, "下托辊的辊子直径",
      [](ConveyorDesign& d, std::string_view t) {
          return storeCode(rollerDiameters, t, d.shared.returnRollerDiameter);
      }},
-    {coverThicknessPrompt, "胶带上/下胶厚度", storeCoverThickness},
-    {beltTypePrompt, "输送带型号", storeBeltType},
+    {InputList::covers, coverThicknessPrompt, "胶带上/下胶厚度", storeCoverThickness},
+    {InputList::beltType, beltTypePrompt, "输送带型号", storeBeltType},
 }};
 
-const ListDescription& describe(int listNumber) {
-    return lists.at(static_cast<std::size_t>(listNumber - 1));
+static_assert(lists.size() == inputListCount);
+
+const ListDescription& describe(InputList list) {
+    for (const ListDescription& description : lists) {
+        if (description.list == list) {
+            return description;
+        }
+    }
+    return lists.front();  // unreachable: every list has a row
 }
 
 }  // namespace
 
-std::string_view listPrompt(int listNumber) {
-    return describe(listNumber).prompt;
+std::string_view listPrompt(InputList list) {
+    return describe(list).prompt;
 }
 
-std::string_view listSubject(int listNumber) {
-    return describe(listNumber).subject;
+std::string_view listSubject(InputList list) {
+    return describe(list).subject;
 }
 
-bool storeListChoice(ConveyorDesign& design, int listNumber, std::string_view text) {
-    return describe(listNumber).store(design, text);
+bool storeListChoice(ConveyorDesign& design, InputList list, std::string_view text) {
+    return describe(list).store(design, text);
 }
 
 }  // namespace dtii

@@ -71,9 +71,10 @@ const Json& sectionObject(const Json& value, const std::string& path) {
     return value;
 }
 
-template <std::size_t N>
-const DesignKey* findKey(const std::array<DesignKey, N>& keys, std::string_view key) {
-    for (const DesignKey& entry : keys) {
+template <class Control, std::size_t N>
+const DesignKey<Control>* findKey(const std::array<DesignKey<Control>, N>& keys,
+                                  std::string_view key) {
+    for (const DesignKey<Control>& entry : keys) {
         if (entry.key == key) {
             return &entry;
         }
@@ -94,10 +95,10 @@ std::string idlerFormText(const Json& value, const std::string& path) {
 void readInput(const Json& input, DesignFile& design) {
     for (const auto& [key, value] : sectionObject(input, "input").items()) {
         const std::string path = "input." + key;
-        if (const DesignKey* box = findKey(inputBoxKeys, key)) {
-            design.boxes[static_cast<std::size_t>(box->number)] = valueText(value, path);
-        } else if (const DesignKey* list = findKey(inputListKeys, key)) {
-            design.lists[static_cast<std::size_t>(list->number)] = valueText(value, path);
+        if (const auto* box = findKey(inputBoxKeys, key)) {
+            design.boxes[box->control] = valueText(value, path);
+        } else if (const auto* list = findKey(inputListKeys, key)) {
+            design.lists[list->control] = valueText(value, path);
         } else if (key == "carryingIdlerForm") {
             design.carryingIdlerForm = idlerFormText(value, path);
         } else if (key == "returnIdlerForm") {
@@ -114,8 +115,8 @@ EquipmentEntries readEquipment(const Json& section) {
     EquipmentEntries entries;
     for (const auto& [key, value] : sectionObject(section, "equipment").items()) {
         const std::string path = "equipment." + key;
-        if (const DesignKey* box = findKey(equipmentBoxKeys, key)) {
-            entries.boxes[static_cast<std::size_t>(box->number)] = valueText(value, path);
+        if (const auto* box = findKey(equipmentBoxKeys, key)) {
+            entries.boxes[static_cast<std::size_t>(box->control)] = valueText(value, path);
         } else if (key == "takeUpType") {
             entries.takeUpType = valueText(value, path);
         } else if (key == "legHeight") {
@@ -273,19 +274,19 @@ std::string designFileText(const DesignFile& design) {
     root["format"] = formatName;
     root["version"] = formatVersion;
     OrderedJson input = OrderedJson::object();
-    for (const DesignKey& box : inputBoxKeys) {
-        addText(input, box.key, design.boxes[static_cast<std::size_t>(box.number)]);
+    for (const DesignKey<InputBox>& box : inputBoxKeys) {
+        addText(input, box.key, design.boxes[box.control]);
     }
-    for (const DesignKey& list : inputListKeys) {
+    for (const DesignKey<InputList>& list : inputListKeys) {
         // Each side's idler form stands before its roller lists, the order a person picks them
         // in and the order of the example files, so a design opened and saved again is the same
         // text.
-        if (list.key == "carryingRollerDiameter") {
+        if (list.control == InputList::carryingRollerDiameter) {
             addText(input, "carryingIdlerForm", design.carryingIdlerForm);
-        } else if (list.key == "returnRollerDiameter") {
+        } else if (list.control == InputList::returnRollerDiameter) {
             addText(input, "returnIdlerForm", design.returnIdlerForm);
         }
-        if (const auto& text = design.lists[static_cast<std::size_t>(list.number)]) {
+        if (const auto& text = design.lists[list.control]) {
             addText(input, list.key, *text);
         }
     }
@@ -298,9 +299,9 @@ std::string designFileText(const DesignFile& design) {
         if (design.equipment->takeUpType) {
             addText(equipment, "takeUpType", *design.equipment->takeUpType);
         }
-        for (const DesignKey& box : equipmentBoxKeys) {
+        for (const DesignKey<int>& box : equipmentBoxKeys) {
             addText(equipment, box.key,
-                    design.equipment->boxes[static_cast<std::size_t>(box.number)]);
+                    design.equipment->boxes[static_cast<std::size_t>(box.control)]);
         }
         if (design.equipment->legHeight) {
             addText(equipment, "legHeight", *design.equipment->legHeight);

@@ -8,60 +8,57 @@
 #include <string>
 #include <string_view>
 
+#include "core/design/input_fields.h"
+
 namespace dtii {
 
-// A JSON key of the "input" section and the number of the box or list of the input window that
-// it stands for.
+// A JSON key of a section and the control of its window that it stands for.
+template <class Control>
 struct DesignKey {
     std::string_view key;
-    int number;
+    Control control;
 };
 
-// The entry boxes Text1 ... Text15, in the order the file lists them.
-inline constexpr std::array<DesignKey, 15> inputBoxKeys{{
-    {"B", 3},
-    {"a0", 4},
-    {"au", 5},
-    {"r", 6},
-    {"V", 7},
-    {"Q", 8},
-    {"L", 1},
-    {"H", 2},
-    {"wrapAngle", 14},
-    {"Lh", 15},
-    {"plies", 9},
-    {"carryingTroughAngle", 10},
-    {"carryingTiltAngle", 11},
-    {"returnTroughAngle", 12},
-    {"returnTiltAngle", 13},
+// The entry boxes of the input window, in the order the file lists them.
+inline constexpr std::array<DesignKey<InputBox>, inputBoxCount> inputBoxKeys{{
+    {"B", InputBox::beltWidth},
+    {"a0", InputBox::carryingSpacing},
+    {"au", InputBox::returnSpacing},
+    {"r", InputBox::materialDensity},
+    {"V", InputBox::beltSpeed},
+    {"Q", InputBox::capacity},
+    {"L", InputBox::conveyorLength},
+    {"H", InputBox::lift},
+    {"wrapAngle", InputBox::wrapAngle},
+    {"Lh", InputBox::horizontalLength},
+    {"plies", InputBox::plies},
+    {"carryingTroughAngle", InputBox::carryingTroughAngle},
+    {"carryingTiltAngle", InputBox::carryingTiltAngle},
+    {"returnTroughAngle", InputBox::returnTroughAngle},
+    {"returnTiltAngle", InputBox::returnTiltAngle},
 }};
 
-// The lists Combo1 ... Combo9, in the order the file lists them.
-inline constexpr std::array<DesignKey, 9> inputListKeys{{
-    {"workingCondition", 1},
-    {"runningCondition", 2},
-    {"drumSurface", 3},
-    {"beltType", 9},
-    {"covers", 8},
-    {"carryingRollerDiameter", 6},
-    {"carryingBearing", 4},
-    {"returnRollerDiameter", 7},
-    {"returnBearing", 5},
+// The lists of the input window, in the order the file lists them.
+inline constexpr std::array<DesignKey<InputList>, inputListCount> inputListKeys{{
+    {"workingCondition", InputList::workingCondition},
+    {"runningCondition", InputList::runningCondition},
+    {"drumSurface", InputList::drumSurface},
+    {"beltType", InputList::beltType},
+    {"covers", InputList::covers},
+    {"carryingRollerDiameter", InputList::carryingRollerDiameter},
+    {"carryingBearing", InputList::carryingBearing},
+    {"returnRollerDiameter", InputList::returnRollerDiameter},
+    {"returnBearing", InputList::returnBearing},
 }};
 
-// The entry boxes Text1 ... Text5 of the equipment-list window.
-inline constexpr std::array<DesignKey, 5> equipmentBoxKeys{{
+// The entry boxes Text1 ... Text5 of the equipment-list window, by number.
+inline constexpr std::array<DesignKey<int>, 5> equipmentBoxKeys{{
     {"D", 1},
     {"Ds", 5},
     {"Dt", 2},
     {"hH", 3},
     {"hT", 4},
 }};
-
-// The captions of the idler-form buttons; "" means no button chosen.
-inline constexpr std::string_view troughIdlerCaption = "槽形托辊";
-inline constexpr std::string_view vIdlerCaption = "V形托辊";
-inline constexpr std::string_view flatIdlerCaption = "平行托辊";
 
 // The equipment-list window of a design.
 struct EquipmentEntries {
@@ -74,9 +71,9 @@ struct EquipmentEntries {
 
 // Everything a design file holds, as the texts typed or picked in the windows.
 struct DesignFile {
-    std::array<std::string, 16> boxes;                 // Text1 ... Text15 at [1] .. [15]
-    std::array<std::optional<std::string>, 10> lists;  // Combo1 ... Combo9; absent: prompt
-    std::string carryingIdlerForm;                     // a button caption, or "" for none
+    PerBox<std::string> boxes;
+    PerList<std::optional<std::string>> lists;  // absent: the list shows its prompt
+    std::string carryingIdlerForm;              // a button caption, or "" for none
     std::string returnIdlerForm;
     std::optional<std::string> ploughTrippers;  // present: box checked, the tripper count answer
     std::optional<EquipmentEntries> equipment;  // absent: the file has no "equipment" section

@@ -8,48 +8,21 @@
 namespace dtii {
 namespace {
 
-static_assert(std::tuple_size_v<decltype(InputWindow::boxes)> ==
-              std::tuple_size_v<decltype(DesignFile::boxes)>);
-static_assert(std::tuple_size_v<decltype(InputWindow::lists)> ==
-              std::tuple_size_v<decltype(DesignFile::lists)>);
 static_assert(std::tuple_size_v<decltype(EquipmentWindow::boxes)> ==
               std::tuple_size_v<decltype(EquipmentEntries::boxes)>);
 
-// An idler-form button: its number (Option1 ... Option6) and caption.
-struct IdlerButton {
-    int option;
-    std::string_view caption;
-};
-
-constexpr std::array<IdlerButton, 3> carryingButtons{{
-    {1, troughIdlerCaption},
-    {2, vIdlerCaption},
-    {3, flatIdlerCaption},
-}};
-
-constexpr std::array<IdlerButton, 3> returnButtons{{
-    {4, flatIdlerCaption},
-    {5, vIdlerCaption},
-    {6, troughIdlerCaption},
-}};
-
-std::optional<int> optionForCaption(const std::array<IdlerButton, 3>& buttons,
-                                    std::string_view caption) {
-    for (const IdlerButton& button : buttons) {
-        if (button.caption == caption) {
-            return button.option;
+// The button of `side` whose caption is `caption`; none for "" or any other text.
+std::optional<IdlerButton> buttonWithCaption(IdlerSide side, std::string_view caption) {
+    for (const IdlerButtonRow& row : idlerButtons) {
+        if (row.side == side && row.caption == caption) {
+            return row.button;
         }
     }
     return std::nullopt;
 }
 
-std::string captionForOption(const std::array<IdlerButton, 3>& buttons, std::optional<int> option) {
-    for (const IdlerButton& button : buttons) {
-        if (option == button.option) {
-            return std::string(button.caption);
-        }
-    }
-    return {};
+std::string captionOf(std::optional<IdlerButton> button) {
+    return button ? std::string(idlerButtonRow(*button).caption) : std::string();
 }
 
 // The texts the lists show when nothing is picked, taken from a freshly loaded window so they are
@@ -61,13 +34,13 @@ InputWindow freshInputWindow() {
     return window;
 }
 
-void chooseIdlerFormByCaption(const std::array<IdlerButton, 3>& buttons, const std::string& caption,
-                              std::optional<int>& selected, InputWindow& window,
+void chooseIdlerFormByCaption(IdlerSide side, const std::string& caption,
+                              std::optional<IdlerButton>& selected, InputWindow& window,
                               ConveyorDesign& record, UserDialogs& dialogs) {
-    const std::optional<int> option = optionForCaption(buttons, caption);
-    selected = option;
-    if (option) {
-        chooseIdlerForm(window, record, dialogs, *option);
+    const std::optional<IdlerButton> button = buttonWithCaption(side, caption);
+    selected = button;
+    if (button) {
+        chooseIdlerForm(window, record, dialogs, *button);
     }
 }
 
@@ -75,24 +48,22 @@ void chooseIdlerFormByCaption(const std::array<IdlerButton, 3>& buttons, const s
 
 void replayInputWindow(const DesignFile& design, InputWindow& window, ConveyorDesign& record,
                        UserDialogs& dialogs) {
-    for (std::size_t box = 1; box < window.boxes.size(); ++box) {
-        window.boxes[box] = design.boxes[box];
-    }
+    window.boxes = design.boxes;
     beltWidthLostFocus(window, record, dialogs);
 
-    chooseIdlerFormByCaption(carryingButtons, design.carryingIdlerForm, window.carryingOption,
+    chooseIdlerFormByCaption(IdlerSide::carrying, design.carryingIdlerForm,
+                             window.carryingIdlerButton, window, record, dialogs);
+    chooseIdlerFormByCaption(IdlerSide::returning, design.returnIdlerForm, window.returnIdlerButton,
                              window, record, dialogs);
-    chooseIdlerFormByCaption(returnButtons, design.returnIdlerForm, window.returnOption, window,
-                             record, dialogs);
 
+    // The lists are picked in the window's numbering.
     const InputWindow fresh = freshInputWindow();
-    for (int list = 1; list <= inputListCount; ++list) {
-        const auto index = static_cast<std::size_t>(list);
-        if (const auto& text = design.lists[index]) {
-            window.lists[index].text = *text;
+    for (const InputList list : inputLists) {
+        if (const auto& text = design.lists[list]) {
+            window.lists[list].text = *text;
             pickListItem(window, record, list);
         } else {
-            window.lists[index].text = fresh.lists[index].text;
+            window.lists[list].text = fresh.lists[list].text;
         }
     }
 
@@ -122,17 +93,15 @@ void replayEquipmentWindow(const EquipmentEntries& entries, EquipmentWindow& win
 
 DesignFile captureInputWindow(const InputWindow& window, const ConveyorDesign& record) {
     DesignFile design;
-    for (std::size_t box = 1; box < window.boxes.size(); ++box) {
-        design.boxes[box] = window.boxes[box];
-    }
+    design.boxes = window.boxes;
     const InputWindow fresh = freshInputWindow();
-    for (std::size_t list = 1; list < window.lists.size(); ++list) {
+    for (const InputList list : inputLists) {
         if (window.lists[list].text != fresh.lists[list].text) {
             design.lists[list] = window.lists[list].text;
         }
     }
-    design.carryingIdlerForm = captionForOption(carryingButtons, window.carryingOption);
-    design.returnIdlerForm = captionForOption(returnButtons, window.returnOption);
+    design.carryingIdlerForm = captionOf(window.carryingIdlerButton);
+    design.returnIdlerForm = captionOf(window.returnIdlerButton);
     if (window.ploughTrippers) {
         design.ploughTrippers = typedNumberText(record.input.ploughCount);
     }

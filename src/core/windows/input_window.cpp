@@ -19,9 +19,6 @@
 namespace dtii {
 namespace {
 
-constexpr int beltWidthBox = 3;
-constexpr double ploughResistancePerMillimetre = 1.5;  // [N per mm of belt width and tripper]
-
 constexpr std::string_view incompleteMessage = "请检查您是否已经完整地输入了各项数据！";
 constexpr std::string_view rollerMissingMessage = "选取参数有误，请重新选取！";
 constexpr std::string_view beltWidthOutOfRangeMessage = "输入的带宽值超出范围，请重新输入！";
@@ -31,32 +28,14 @@ constexpr std::string_view listInvalidMessageTail = "的选择无效，请从列
 
 // ---- idler forms and roller lists -------------------------------------------------------------
 
-struct IdlerButton {
-    int optionNumber;
-    IdlerSide side;
-    std::int16_t form;
-    std::string_view invalidWidthMessage;
-};
+// What an idler-form button says when the belt width has no roller length for its form.
+std::string_view invalidWidthMessage(std::int16_t form) {
+    return form == flatIdler ? "输入的带宽值不合法，请重新输入！"
+                             : "输入的带宽值不合法！请重新输入。";
+}
 
-constexpr std::string_view invalidWidthTroughOrV = "输入的带宽值不合法！请重新输入。";
-constexpr std::string_view invalidWidthFlat = "输入的带宽值不合法，请重新输入！";
-
-constexpr std::array<IdlerButton, 6> idlerButtons{{
-    {1, IdlerSide::carrying, troughIdler, invalidWidthTroughOrV},
-    {2, IdlerSide::carrying, vIdler, invalidWidthTroughOrV},
-    {3, IdlerSide::carrying, flatIdler, invalidWidthFlat},
-    {4, IdlerSide::returning, flatIdler, invalidWidthFlat},
-    {5, IdlerSide::returning, vIdler, invalidWidthTroughOrV},
-    {6, IdlerSide::returning, troughIdler, invalidWidthTroughOrV},
-}};
-
-struct SideLists {
-    int diameterList;
-    int bearingList;
-};
-
-SideLists listsOf(IdlerSide side) {
-    return side == IdlerSide::carrying ? SideLists{6, 4} : SideLists{7, 5};
+std::optional<IdlerButton>& selectedButton(InputWindow& window, IdlerSide side) {
+    return side == IdlerSide::carrying ? window.carryingIdlerButton : window.returnIdlerButton;
 }
 
 std::int16_t& idlerFormOf(ConveyorDesign& design, IdlerSide side) {
@@ -75,35 +54,35 @@ bool offers(const std::vector<std::string>& items, std::string_view text) {
 
 // Empties a list that holds items and puts its prompt back, unless `keepOfferedPick` and the new
 // items still offer what it shows; then fills in the new items.
-void refillList(ListState& list, std::vector<std::string> items, int listNumber,
+void refillList(InputWindow& window, InputList list, std::vector<std::string> items,
                 bool keepOfferedPick) {
-    const bool keep = keepOfferedPick && offers(items, list.text);
-    if (!list.items.empty()) {
-        list.items.clear();
+    ListState& state = window.lists[list];
+    const bool keep = keepOfferedPick && offers(items, state.text);
+    if (!state.items.empty()) {
+        state.items.clear();
         if (!keep) {
-            list.text = std::string(listPrompt(listNumber));
+            state.text = std::string(listPrompt(list));
         }
     }
-    list.items = std::move(items);
+    state.items = std::move(items);
 }
 
 void refillRollerLists(InputWindow& window, const ConveyorDesign& design, IdlerSide side,
                        std::int16_t form, bool keepOfferedPicks) {
-    const SideLists lists = listsOf(side);
+    const RollerLists lists = rollerListsOf(side);
     RollerListItems items = rollerListItems(design.shared.B, form, side);
-    refillList(window.lists[lists.bearingList], std::move(items.bearings), lists.bearingList,
-               keepOfferedPicks);
-    refillList(window.lists[lists.diameterList], std::move(items.diameters), lists.diameterList,
-               keepOfferedPicks);
+    refillList(window, lists.bearing, std::move(items.bearings), keepOfferedPicks);
+    refillList(window, lists.diameter, std::move(items.diameters), keepOfferedPicks);
 }
 
 // ---- compute-time checks ----------------------------------------------------------------------
 
 bool isMissing(const InputWindow& window, InputEntry entry) {
-    const auto index = static_cast<std::size_t>(entry.number);
-    return entry.kind == InputEntry::Kind::box
-               ? window.boxes[index].empty()
-               : window.lists[index].text == listPrompt(entry.number);
+    if (const auto* box = std::get_if<InputBox>(&entry)) {
+        return window.boxes[*box].empty();
+    }
+    const InputList list = std::get<InputList>(entry);
+    return window.lists[list].text == listPrompt(list);
 }
 
 // The first empty box or list still at its prompt, as the person reads the window.
@@ -116,13 +95,11 @@ std::optional<InputEntry> firstMissingEntry(const InputWindow& window) {
     return std::nullopt;
 }
 
-// The leading number of every box, indexed by box number.
-using BoxValues = std::array<double, inputBoxCount + 1>;
-
-BoxValues readBoxes(const InputWindow& window) {
-    BoxValues values{};
-    for (int box = 1; box <= inputBoxCount; ++box) {
-        values[static_cast<std::size_t>(box)] = readLeadingNumber(window.boxes[box]);
+// The leading number of every box.
+PerBox<double> readBoxes(const InputWindow& window) {
+    PerBox<double> values;
+    for (const InputBox box : inputBoxes) {
+        values[box] = readLeadingNumber(window.boxes[box]);
     }
     return values;
 }
@@ -138,21 +115,21 @@ bool lengthInTable(double value) {
 }
 
 struct EntryCheck {
-    int box;
+    InputBox box;
     bool (*valid)(double);
     std::string_view message;
 };
 
 // In the order the checks run; the ply count and belt width follow.
 constexpr std::array<EntryCheck, 8> entryChecks{{
-    {7, positive, "带速V必须大于0，请重新输入！"},
-    {6, positive, "物料密度r必须大于0，请重新输入！"},
-    {4, positive, "承载分支托辊间距a0必须大于0，请重新输入！"},
-    {5, positive, "回程分支托辊间距au必须大于0，请重新输入！"},
-    {1, lengthInTable, "输送机长度L必须大于0且不超过5000米，请重新输入！"},
-    {8, notNegative, "每小时输送量Q不能小于0，请重新输入！"},
-    {15, notNegative, "输送机水平投影长度L0不能小于0，请重新输入！"},
-    {14, positive, "胶带在传动滚筒上的包角必须大于0，请重新输入！"},
+    {InputBox::beltSpeed, positive, "带速V必须大于0，请重新输入！"},
+    {InputBox::materialDensity, positive, "物料密度r必须大于0，请重新输入！"},
+    {InputBox::carryingSpacing, positive, "承载分支托辊间距a0必须大于0，请重新输入！"},
+    {InputBox::returnSpacing, positive, "回程分支托辊间距au必须大于0，请重新输入！"},
+    {InputBox::conveyorLength, lengthInTable, "输送机长度L必须大于0且不超过5000米，请重新输入！"},
+    {InputBox::capacity, notNegative, "每小时输送量Q不能小于0，请重新输入！"},
+    {InputBox::horizontalLength, notNegative, "输送机水平投影长度L0不能小于0，请重新输入！"},
+    {InputBox::wrapAngle, positive, "胶带在传动滚筒上的包角必须大于0，请重新输入！"},
 }};
 
 constexpr std::string_view pliesMessage = "输送带层数必须在0到32767之间，请重新输入！";
@@ -160,7 +137,7 @@ constexpr std::string_view beltWidthMessage =
     "输送带宽度B只能是500，650，800，1000，1200或1400毫米，请重新输入！";
 
 void refuse(InputWindow& window, UserDialogs& dialogs, std::string_view message,
-            std::optional<int> focusBox = std::nullopt) {
+            std::optional<InputBox> focusBox = std::nullopt) {
     dialogs.showMessage(message, programTitle, MessageIcon::none);
     if (focusBox) {
         window.focusBox = focusBox;
@@ -170,7 +147,7 @@ void refuse(InputWindow& window, UserDialogs& dialogs, std::string_view message,
 // Takes every list's value from the text it shows now; false (after the message) when a list
 // shows something that is not one of its value-carrying items.
 bool storeShownChoices(InputWindow& window, ConveyorDesign& candidate, UserDialogs& dialogs) {
-    for (int list = 1; list <= inputListCount; ++list) {
+    for (const InputList list : inputLists) {
         const ListState& state = window.lists[list];
         if (!offers(state.items, state.text) || !storeListChoice(candidate, list, state.text)) {
             refuse(window, dialogs,
@@ -183,86 +160,86 @@ bool storeShownChoices(InputWindow& window, ConveyorDesign& candidate, UserDialo
 
 // Reads and checks the entry boxes into the candidate record; false after the message.
 bool storeEntries(InputWindow& window, ConveyorDesign& candidate, UserDialogs& dialogs) {
-    const BoxValues values = readBoxes(window);
-    const auto boxValue = [&values](int box) { return values[static_cast<std::size_t>(box)]; };
+    const PerBox<double> value = readBoxes(window);
     for (const EntryCheck& check : entryChecks) {
-        if (!check.valid(boxValue(check.box))) {
+        if (!check.valid(value[check.box])) {
             refuse(window, dialogs, check.message, check.box);
             return false;
         }
     }
     const bool fabricBelt = candidate.input.plyMass != 0 && candidate.input.coverMass != 0;
-    const std::optional<std::int16_t> plies = roundToInt16(boxValue(9));
+    const std::optional<std::int16_t> plies = roundToInt16(value[InputBox::plies]);
     if (fabricBelt && !(plies && *plies >= 0)) {
-        refuse(window, dialogs, pliesMessage, 9);
+        refuse(window, dialogs, pliesMessage, InputBox::plies);
         return false;
     }
-    const std::optional<std::int16_t> B = roundToInt16(boxValue(beltWidthBox));
+    const std::optional<std::int16_t> B = roundToInt16(value[InputBox::beltWidth]);
     // Only the widths with a skirt width can be calculated.
     if (!B || !skirtWidth(*B)) {
-        refuse(window, dialogs, beltWidthMessage, beltWidthBox);
+        refuse(window, dialogs, beltWidthMessage, InputBox::beltWidth);
         return false;
     }
 
     SharedDesign& s = candidate.shared;
     InputDesign& in = candidate.input;
-    in.L = boxValue(1);
-    s.H = boxValue(2);
-    s.a0 = boxValue(4);
-    in.au = boxValue(5);
-    s.r = boxValue(6);
-    s.V = boxValue(7);
-    s.Q = boxValue(8);
-    s.carryingTroughAngle = boxValue(10);
-    s.carryingTiltAngle = boxValue(11);
-    in.returnTroughAngle = boxValue(12);
-    in.returnTiltAngle = boxValue(13);
-    in.wrapAngle = boxValue(14);
+    in.L = value[InputBox::conveyorLength];
+    s.H = value[InputBox::lift];
+    s.a0 = value[InputBox::carryingSpacing];
+    in.au = value[InputBox::returnSpacing];
+    s.r = value[InputBox::materialDensity];
+    s.V = value[InputBox::beltSpeed];
+    s.Q = value[InputBox::capacity];
+    s.carryingTroughAngle = value[InputBox::carryingTroughAngle];
+    s.carryingTiltAngle = value[InputBox::carryingTiltAngle];
+    in.returnTroughAngle = value[InputBox::returnTroughAngle];
+    in.returnTiltAngle = value[InputBox::returnTiltAngle];
+    in.wrapAngle = value[InputBox::wrapAngle];
     if (plies) {
         in.plies = *plies;  // a steel-cord belt does not use it
     }
-    s.Lh = boxValue(15);
+    s.Lh = value[InputBox::horizontalLength];
     s.B = *B;
     // Roller lengths and the plough resistance follow the width of this calculation.
     for (const IdlerSide side : {IdlerSide::carrying, IdlerSide::returning}) {
         rollerLengthOf(candidate, side) =
             rollerLength(s.B, idlerFormOf(candidate, side)).value_or(0);
     }
-    in.ploughResistance =
-        window.ploughTrippers ? in.ploughCount * s.B * ploughResistancePerMillimetre : 0.0;
+    in.ploughResistance = window.ploughTrippers ? ploughResistance(in.ploughCount, s.B) : 0.0;
     return true;
 }
 
 }  // namespace
 
 void loadInputWindow(InputWindow& window, ConveyorDesign& design) {
-    const auto fill = [&window](int list, const auto& rows) {
+    const auto fill = [&window](InputList list, const auto& rows) {
         window.lists[list].text = std::string(listPrompt(list));
         window.lists[list].items.clear();
         for (const auto& row : rows) {
             window.lists[list].items.emplace_back(row.text);
         }
     };
-    fill(1, workingConditions);
-    fill(2, runningConditions);
-    fill(3, drumSurfaces);
+    fill(InputList::workingCondition, workingConditions);
+    fill(InputList::runningCondition, runningConditions);
+    fill(InputList::drumSurface, drumSurfaces);
     // The roller lists are filled by the idler-form choice.
-    for (int list = 4; list <= 7; ++list) {
-        window.lists[list].text = std::string(listPrompt(list));
-        window.lists[list].items.clear();
+    for (const IdlerSide side : {IdlerSide::carrying, IdlerSide::returning}) {
+        for (const InputList list : {rollerListsOf(side).bearing, rollerListsOf(side).diameter}) {
+            window.lists[list].text = std::string(listPrompt(list));
+            window.lists[list].items.clear();
+        }
     }
-    fill(8, coverThicknesses);
-    fill(9, beltTypes);
+    fill(InputList::covers, coverThicknesses);
+    fill(InputList::beltType, beltTypes);
     design.input.ploughResistance = 0;
     design.input.driveFrictionTable = driveFrictionTable;
 }
 
 void beltWidthLostFocus(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs) {
     const std::optional<std::int16_t> B =
-        roundToInt16(readLeadingNumber(window.boxes[beltWidthBox]));
+        roundToInt16(readLeadingNumber(window.boxes[InputBox::beltWidth]));
     if (!B) {
         dialogs.showMessage(beltWidthOutOfRangeMessage, programTitle, MessageIcon::none);
-        window.focusBox = beltWidthBox;
+        window.focusBox = InputBox::beltWidth;
         return;
     }
     const bool changed = *B != design.shared.B;
@@ -271,50 +248,41 @@ void beltWidthLostFocus(InputWindow& window, ConveyorDesign& design, UserDialogs
         return;
     }
     // The roller lists of a chosen idler form follow the new width.
-    if (window.carryingOption) {
-        refillRollerLists(window, design, IdlerSide::carrying, design.shared.carryingIdlerForm,
-                          true);
-    }
-    if (window.returnOption) {
-        refillRollerLists(window, design, IdlerSide::returning, design.shared.returnIdlerForm,
-                          true);
+    for (const IdlerSide side : {IdlerSide::carrying, IdlerSide::returning}) {
+        if (selectedButton(window, side)) {
+            refillRollerLists(window, design, side, idlerFormOf(design, side), true);
+        }
     }
 }
 
 void chooseIdlerForm(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs,
-                     int optionNumber) {
-    if (optionNumber < 1 || optionNumber > static_cast<int>(idlerButtons.size())) {
-        return;
-    }
-    const IdlerButton& button = idlerButtons.at(static_cast<std::size_t>(optionNumber - 1));
-    (button.side == IdlerSide::carrying ? window.carryingOption : window.returnOption) =
-        optionNumber;
-    idlerFormOf(design, button.side) = button.form;
-    const std::optional<std::int16_t> length = rollerLength(design.shared.B, button.form);
+                     IdlerButton button) {
+    const IdlerButtonRow& row = idlerButtonRow(button);
+    selectedButton(window, row.side) = button;
+    idlerFormOf(design, row.side) = row.form;
+    const std::optional<std::int16_t> length = rollerLength(design.shared.B, row.form);
     if (length) {
-        rollerLengthOf(design, button.side) = *length;
+        rollerLengthOf(design, row.side) = *length;
     } else {
-        dialogs.showMessage(button.invalidWidthMessage, programTitle, MessageIcon::none);
-        window.focusBox = beltWidthBox;
+        dialogs.showMessage(invalidWidthMessage(row.form), programTitle, MessageIcon::none);
+        window.focusBox = InputBox::beltWidth;
     }
-    refillRollerLists(window, design, button.side, button.form, false);
+    refillRollerLists(window, design, row.side, row.form, false);
 }
 
-void pickListItem(InputWindow& window, ConveyorDesign& design, int listNumber) {
-    if (listNumber < 1 || listNumber > inputListCount) {
-        return;
-    }
-    storeListChoice(design, listNumber, window.lists[listNumber].text);
+void pickListItem(InputWindow& window, ConveyorDesign& design, InputList list) {
+    storeListChoice(design, list, window.lists[list].text);
 }
 
-void openList(const InputWindow& window, UserDialogs& dialogs, int listNumber) {
-    if (!window.boxes[beltWidthBox].empty()) {
+void openList(const InputWindow& window, UserDialogs& dialogs, InputList list) {
+    if (!window.boxes[InputBox::beltWidth].empty()) {
         return;
     }
-    if (listNumber == 4 || listNumber == 5) {
+    if (list == InputList::carryingBearing || list == InputList::returnBearing) {
         dialogs.showMessage("请先选择托辊形式,在上面的输入框中输入带宽B的值并选择辊子直径！",
                             guidanceCaption, MessageIcon::information);
-    } else if (listNumber == 6 || listNumber == 7) {
+    } else if (list == InputList::carryingRollerDiameter ||
+               list == InputList::returnRollerDiameter) {
         dialogs.showMessage("请先选择托辊形式，并在上面的输入框中输入带宽B的值", guidanceCaption,
                             MessageIcon::information);
     }
@@ -326,17 +294,16 @@ void ploughTrippersChanged(InputWindow& window, ConveyorDesign& design, UserDial
     if (!checked) {
         return;
     }
-    if (window.boxes[beltWidthBox].empty()) {
+    if (window.boxes[InputBox::beltWidth].empty()) {
         dialogs.showMessage("请先在下面输入框中输入输送带宽度B的值！", guidanceCaption,
                             MessageIcon::information);
-        window.focusBox = beltWidthBox;
+        window.focusBox = InputBox::beltWidth;
         window.ploughTrippers = false;
         return;
     }
     const std::string answer = dialogs.askText("请输入卸料器的个数：", inputCaption, "1");
     design.input.ploughCount = readLeadingNumber(answer);
-    design.input.ploughResistance =
-        design.input.ploughCount * design.shared.B * ploughResistancePerMillimetre;
+    design.input.ploughResistance = ploughResistance(design.input.ploughCount, design.shared.B);
 }
 
 std::string ploughTripperCountText(const InputWindow& window, const ConveyorDesign& design) {
@@ -347,12 +314,12 @@ std::string ploughTripperCountText(const InputWindow& window, const ConveyorDesi
 }
 
 void resetInputWindow(InputWindow& window) {
-    for (int box = 1; box <= inputBoxCount; ++box) {
+    for (const InputBox box : inputBoxes) {
         window.boxes[box].clear();
     }
-    window.carryingOption.reset();
-    window.returnOption.reset();
-    for (int list = 1; list <= inputListCount; ++list) {
+    window.carryingIdlerButton.reset();
+    window.returnIdlerButton.reset();
+    for (const InputList list : inputLists) {
         window.lists[list].text = std::string(listPrompt(list));
     }
 }
@@ -360,8 +327,11 @@ void resetInputWindow(InputWindow& window) {
 ComputeOutcome computeDrive(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs) {
     if (const std::optional<InputEntry> missing = firstMissingEntry(window)) {
         refuse(window, dialogs, incompleteMessage);
-        (missing->kind == InputEntry::Kind::box ? window.focusBox : window.focusList) =
-            missing->number;
+        if (const auto* box = std::get_if<InputBox>(&*missing)) {
+            window.focusBox = *box;
+        } else {
+            window.focusList = std::get<InputList>(*missing);
+        }
         return ComputeOutcome::refused;
     }
     ConveyorDesign candidate = design;
