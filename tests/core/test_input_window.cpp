@@ -187,16 +187,12 @@ TEST(IncompleteDesign, FocusGoesToTheFirstEmptyEntryAsTheWindowReads) {
     };
     for (const Case& c : {
              Case{"first list", {InputList::workingCondition}, InputList::workingCondition},
-             Case{"width box", {InputBox::beltWidth}, InputBox::beltWidth},
              Case{"L before wrap angle",
                   {InputBox::wrapAngle, InputBox::conveyorLength},
                   InputBox::conveyorLength},
              Case{"belt type before plies",
                   {InputBox::plies, InputList::beltType},
                   InputList::beltType},
-             Case{"Lh before return bearing",
-                  {InputList::returnBearing, InputBox::horizontalLength},
-                  InputBox::horizontalLength},
              Case{"carrying bearing before return trough",
                   {InputBox::returnTroughAngle, InputList::carryingBearing},
                   InputList::carryingBearing},
@@ -222,27 +218,6 @@ TEST(IncompleteDesign, FocusGoesToTheFirstEmptyEntryAsTheWindowReads) {
             window.focusBox ? InputEntry(*window.focusBox) : InputEntry(window.focusList.value());
         EXPECT_EQ(focused, c.focused) << c.gaps;
         EXPECT_FALSE(window.focusBox && window.focusList) << c.gaps;
-    }
-}
-
-TEST(PloughTrippers, TheCountBesideTheBoxIsTheOneTheCalculationUses) {
-    struct Case {
-        std::optional<std::string> answer;  // empty: the box stays unchecked
-        std::string shown;
-    };
-    for (const Case& c : {
-             Case{"2", "2 个"},
-             Case{"3个", "3 个"},
-             Case{"", "0 个"},  // a cancelled count reads 0, and 0 is what is used
-             Case{std::nullopt, ""},
-         }) {
-        ConveyorDesign design;
-        InputWindow window;
-        testing::ScriptedDialogs dialogs;
-        testing::ExampleDesign example;
-        example.ploughTrippers = c.answer;
-        testing::enterExampleDesign(design, window, dialogs, example);
-        EXPECT_EQ(ploughTripperCountText(window, design), c.shown) << c.shown;
     }
 }
 
