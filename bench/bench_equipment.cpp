@@ -31,7 +31,7 @@ struct WidthCase {
     const char* legHeight;  // answer to the leg box [mm]
 };
 
-void BM_EquipmentSelectionAndReport(benchmark::State& state, WidthCase c) {
+void equipmentSelectionAndReport(benchmark::State& state, WidthCase c) {
     dtii::ConveyorDesign design;
     dtii::SharedDesign& s = design.shared;
     s.B = c.B;
@@ -67,11 +67,11 @@ void BM_EquipmentSelectionAndReport(benchmark::State& state, WidthCase c) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK_CAPTURE(BM_EquipmentSelectionAndReport, 500, WidthCase{500, 89, 1, "500", "1100"});
-BENCHMARK_CAPTURE(BM_EquipmentSelectionAndReport, 800, WidthCase{800, 108, 2, "800", "1300"});
-BENCHMARK_CAPTURE(BM_EquipmentSelectionAndReport, 1000, WidthCase{1000, 133, 3, "1000", "1510"});
-BENCHMARK_CAPTURE(BM_EquipmentSelectionAndReport, 1200, WidthCase{1200, 159, 4, "1000", "1600"});
-BENCHMARK_CAPTURE(BM_EquipmentSelectionAndReport, 1400, WidthCase{1400, 133, 3, "800", "1400"});
-BENCHMARK_CAPTURE(BM_EquipmentSelectionAndReport, 2000, WidthCase{2000, 108, 2, "1000", "1300"});
+BENCHMARK_CAPTURE(equipmentSelectionAndReport, 500, WidthCase{500, 89, 1, "500", "1100"});
+BENCHMARK_CAPTURE(equipmentSelectionAndReport, 800, WidthCase{800, 108, 2, "800", "1300"});
+BENCHMARK_CAPTURE(equipmentSelectionAndReport, 1000, WidthCase{1000, 133, 3, "1000", "1510"});
+BENCHMARK_CAPTURE(equipmentSelectionAndReport, 1200, WidthCase{1200, 159, 4, "1000", "1600"});
+BENCHMARK_CAPTURE(equipmentSelectionAndReport, 1400, WidthCase{1400, 133, 3, "800", "1400"});
+BENCHMARK_CAPTURE(equipmentSelectionAndReport, 2000, WidthCase{2000, 108, 2, "1000", "1300"});
 
 }  // namespace

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
     fonts-wqy-microhei xvfb xauth
+    clang libclang-rt-14-dev
 )
 
 missing=()

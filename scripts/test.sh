@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test: the full build with the Qt windows on the
 # offscreen platform, then the core and command-line tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, then a minute of fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
 # Every C++ file exactly as clang-format writes it.
-find src tests bench -name '*.cpp' -o -name '*.h' | sort | xargs clang-format --dry-run --Werror
+find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort | xargs clang-format --dry-run --Werror
 
 bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
@@ -18,3 +18,6 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDTII_SANITIZE=O
 cmake --build build-sanitize -j "$(nproc)"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+
+# A minute of fuzzing the design file through the whole command; any finding fails the run.
+bash scripts/fuzz.sh 60

@@ -1,11 +1,13 @@
 // Boxes as lines on standard error for dtii-calc.
 #include "cli/command_dialogs.h"
 
+#include "core/echoed_value.h"
+
 namespace dtii {
 namespace {
 
 // A box is one line: a line break inside a message (the saved-report confirmation puts the path
-// on a line of its own) becomes a blank.
+// on a line of its own) becomes a blank, and any other control character is shown escaped.
 std::string oneLine(std::string_view text) {
     std::string line;
     line.reserve(text.size());
@@ -19,7 +21,7 @@ std::string oneLine(std::string_view text) {
             line += text[i];
         }
     }
-    return line;
+    return escapedControls(line);
 }
 
 }  // namespace
@@ -37,7 +39,7 @@ std::string CommandDialogs::askText(std::string_view prompt, std::string_view ca
                                     std::string_view) {
     std::string answer = answer_.value_or("");
     answer_.reset();
-    writeLine(caption, std::string(prompt) + " -> " + answer);
+    writeLine(caption, std::string(prompt) + " -> " + echoedValue(answer));
     return answer;
 }
 

@@ -4,7 +4,11 @@
 #include <filesystem>
 #include <optional>
 
+#include "cli/check_command.h"
 #include "cli/command_dialogs.h"
+#include "cli/design_compute.h"
+#include "cli/sweep_command.h"
+#include "core/echoed_value.h"
 #include "core/file/design_file.h"
 #include "core/file/design_replay.h"
 #include "core/report/report_file.h"
@@ -30,7 +34,7 @@ struct ParsedArguments {
 };
 
 ParsedArguments usageError(const std::string& problem) {
-    return {std::nullopt, "dtii-calc：" + problem + "（用法见 dtii-calc --help）"};
+    return {std::nullopt, usageMessage(problem)};
 }
 
 ParsedArguments parseDesignArguments(Command command, const std::vector<std::string>& arguments) {
@@ -47,9 +51,9 @@ ParsedArguments parseDesignArguments(Command command, const std::vector<std::str
             }
             invocation.appendPath = arguments[++i];
         } else if (argument.size() > 1 && argument.front() == '-') {
-            return usageError("未知的选项“" + argument + "”");
+            return usageError("未知的选项“" + echoedValue(argument) + "”");
         } else if (designPath) {
-            return usageError("只能给一个设计文件，多出了“" + argument + "”");
+            return usageError("只能给一个设计文件，多出了“" + echoedValue(argument) + "”");
         } else {
             designPath = argument;
         }
@@ -63,16 +67,6 @@ ParsedArguments parseDesignArguments(Command command, const std::vector<std::str
 
 void writeText(std::ostream& out, const std::string& text) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
-
-// The input window with the design typed in and computed; false when a check refused it.
-bool computeDesign(const DesignFile& design, InputWindow& window, ConveyorDesign& record,
-                   CommandDialogs& dialogs) {
-    loadInputWindow(window, record);
-    dialogs.answerNextInput(design.ploughTrippers);
-    replayInputWindow(design, window, record, dialogs);
-    dialogs.answerNextInput(std::nullopt);
-    return computeDrive(window, record, dialogs) == ComputeOutcome::computed;
 }
 
 ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostream& err) {
@@ -116,6 +110,10 @@ ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostre
 
 }  // namespace
 
+std::string usageMessage(const std::string& problem) {
+    return "dtii-calc：" + problem + "（用法见 dtii-calc --help）";
+}
+
 ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                           std::ostream& err) {
     if (arguments.empty()) {
@@ -135,8 +133,14 @@ ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostrea
         out << listsText();
         return ExitStatus::produced;
     }
+    if (command == "check") {
+        return runCheckCommand(arguments, out, err);
+    }
+    if (command == "sweep") {
+        return runSweepCommand(arguments, out, err);
+    }
     if (command != "calc" && command != "report") {
-        err << usageError("未知的命令“" + command + "”").error << '\n';
+        err << usageError("未知的命令“" + echoedValue(command) + "”").error << '\n';
         return ExitStatus::usage;
     }
     const ParsedArguments parsed =

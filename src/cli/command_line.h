@@ -20,6 +20,9 @@ enum class ExitStatus : int {
 ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                           std::ostream& err);
 
+// "dtii-calc：problem（用法见 dtii-calc --help）", the one shape of every usage error.
+std::string usageMessage(const std::string& problem);
+
 // The texts of `dtii-calc --help` and `dtii-calc lists` (line feeds: they are the command's own
 // texts for a terminal, not texts of the windows).
 std::string helpText();

@@ -27,6 +27,16 @@ std::string helpText() {
   dtii-calc report [--append 报告文件] 设计文件
       计算、按 equipment 一节选取设备，输出计算结果及设备清单；
       --append 同时把这份清单追加到报告文件（与报告窗口的存盘相同：GBK 编码，带引号）。
+  dtii-calc check [--json] 设计文件
+      计算（与 calc 相同），再做设计校核：输送带强度、输送能力、电动机、
+      减速器速比（equipment 一节有 D 时）、拉紧装置；每项一行，给出合格/不合格
+      与建议；--json 输出一个 JSON 对象（results 与 checks）。
+  dtii-calc sweep 设计文件 --vary 键=值 [--vary 键=值 ...]
+      逐一计算各键取值的所有组合（最后一个 --vary 变化最快），输出 CSV。
+      值为逗号分隔的文字（B=800,1000,1200），或数值范围 起点:终点:步长
+      （V=1:4:0.5）；键为 input 一节或 checks 一节的键；最多 10000000 个组合。
+      CSV 为 UTF-8，行尾 CR LF；计算被拒绝的组合 status 为 refused，原因在
+      message 一列；各组合的消息框与输入框都不输出。
   dtii-calc lists
       列出设计文件中各列表可以填写的项目文字。
   dtii-calc --help
@@ -40,7 +50,8 @@ std::string helpText() {
 2 命令用法错误，或设计文件无法读取、格式不对。
 
 设计文件（UTF-8 编码的 JSON）：
-  {"format": "dtii-conveyor-design", "version": 1, "input": {...}, "equipment": {...}}
+  {"format": "dtii-conveyor-design", "version": 1, "input": {...}, "equipment": {...},
+   "checks": {...}}
 每个值是在输入框中键入的文字，或在列表中选取的项目文字；写成 JSON 数字也可以，
 含义与其文字相同。缺少的键表示输入框为空、列表未选择。未知的键、类型不对的值
 都会被拒绝，不做任何计算。
@@ -59,6 +70,10 @@ std::string helpText() {
     text += keyNames(equipmentBoxKeys);
     text += R"(；
       legHeight 为支腿高度输入框的回答（缺少时按取消处理）。
+  checks 一节（可选，校核参数）：requiredSafetyFactor 要求的安全系数（大于 0；
+      缺省时棉帆布 8、其他帆布 10、钢绳芯 7），surchargeAngle 动堆积角（度，
+      大于 0 且不超过 45，缺省 20），motorSpeed 电动机同步转速（3000、1500、
+      1000 或 750 r/min，缺省 1500）。
 例子见 examples/ 目录，例如 dtii-calc report examples/belt800-trough.json。
 )";
     return text;

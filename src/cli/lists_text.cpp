@@ -5,16 +5,13 @@
 #include <string_view>
 
 #include "cli/command_line.h"
+#include "core/design/roller_tables.h"
 #include "core/file/design_file.h"
 #include "core/windows/equipment_window.h"
 #include "core/windows/input_window.h"
 
 namespace dtii {
 namespace {
-
-// The belt widths for which the idler-form buttons fill the roller lists [mm].
-constexpr std::array<std::string_view, 10> idlerWidths{"500",  "650",  "800",  "1000", "1200",
-                                                       "1400", "1600", "1800", "2000", "2200"};
 
 // The idler-form buttons of each side in the order the captions are listed.
 constexpr std::array<IdlerButton, 3> carryingButtons{
@@ -69,7 +66,8 @@ void addRollerLists(std::string& text, std::string_view sideKey,
     text += "input." + std::string(listKey(lists.diameter)) + " / input." +
             std::string(listKey(lists.bearing)) + "（按带宽 B 与 " + std::string(sideKey) +
             " 而定）\n";
-    for (const std::string_view width : idlerWidths) {
+    for (const std::int16_t B : rollerListWidths()) {
+        const std::string width = std::to_string(B);
         for (const IdlerButton button : buttons) {
             InputWindow window;
             ConveyorDesign record;

@@ -12,6 +12,7 @@
 #include "core/dialogs.h"
 #include "core/file/design_file.h"
 #include "core/windows/equipment_window.h"
+#include "ui/check_settings.h"
 #include "ui/platform.h"
 
 namespace dtii {
@@ -33,6 +34,7 @@ public:
 
     ConveyorDesign& design() { return design_; }
     EquipmentWindowValues& equipmentValues() { return equipmentValues_; }
+    CheckSettings& checkSettings() { return checkSettings_; }
     Platform& platform() { return platform_; }
 
     // The boxes of a handler of `window`: they open over that window.
@@ -80,6 +82,7 @@ private:
     EquipmentWindowValues equipmentValues_;
     std::optional<EquipmentEntries> equipment_;
     QPointer<QWidget> raisingWindow_;
+    CheckSettings checkSettings_;
     QPointer<InputForm> inputWindow_;
     QPointer<ResultsForm> resultsWindow_;
     QPointer<EquipmentForm> equipmentWindow_;

@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "core/file/design_replay.h"
+#include "core/calc/resistance_tables.h"
 #include "ui/calculator_command.h"
 #include "ui/design_file_commands.h"
 #include "ui/designer_session.h"
@@ -42,7 +43,7 @@ struct EntryRow {
 
 // The left column, top to bottom.
 constexpr std::array<EntryRow, 10> entryRows = {{
-    {"Label3", "输送带宽度B（500，650，800，1000，1200，1400）（毫米）：", InputBox::beltWidth},
+    {"Label3", "输送带宽度B（%1）（毫米）：", InputBox::beltWidth},
     {"Label5", "承载分支托辊间距a0（1，1.2）（米）：", InputBox::carryingSpacing},
     {"Label6", "回 程 分 支 托 辊 间 距 au（米）：", InputBox::returnSpacing},
     {"Label7", "物  料  密  度r（千克/立方米）：", InputBox::materialDensity},
@@ -117,10 +118,21 @@ constexpr std::array<CommandButton, 4> commandButtons = {{
     {"Command4", "退 出"},
 }};
 
-QLabel* makeLabel(const char* name, std::string_view text, QWidget* parent) {
-    auto* label = new QLabel(toQString(text), parent);
+QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     return label;
+}
+
+QLabel* makeLabel(const char* name, std::string_view text, QWidget* parent) {
+    return makeLabel(name, toQString(text), parent);
+}
+
+// The belt-width label lists the widths the calculation takes (its %1).
+QString entryLabelText(const EntryRow& entry) {
+    const QString text = toQString(entry.label);
+    return entry.box == InputBox::beltWidth ? text.arg(toQString(calculableBeltWidthsText("，")))
+                                            : text;
 }
 
 }  // namespace
@@ -179,6 +191,7 @@ InputForm::InputForm(DesignerSession& session) : session_(session) {
         connect(group, &QButtonGroup::idToggled, this, follow);
     }
     connect(&session_, &DesignerSession::designEdited, this, follow);
+    connect(&session_.checkSettings(), &CheckSettings::changed, this, follow);
     startDocument({});
 }
 
@@ -241,7 +254,7 @@ QWidget* InputForm::buildEntryColumn() {
     grid->setContentsMargins(0, 0, 0, 0);
     for (int row = 0; row < static_cast<int>(entryRows.size()); ++row) {
         const EntryRow& entry = entryRows[static_cast<std::size_t>(row)];
-        QLabel* label = makeLabel(entry.labelName, entry.label, column);
+        QLabel* label = makeLabel(entry.labelName, entryLabelText(entry), column);
         QLineEdit* box = makeBox(entry.box);
         box->setParent(column);
         label->setBuddy(box);
@@ -394,6 +407,7 @@ DesignFile InputForm::shownDesign() const {
     readWidgetsInto(shown);
     DesignFile design = captureInputWindow(shown, session_.design());
     design.equipment = session_.equipmentEntries();
+    design.checks = session_.checkSettings().texts();
     return design;
 }
 
@@ -486,6 +500,7 @@ void InputForm::handleCompute() {
         outcome = computeDrive(model_, session_.design(), session_.dialogsFrom(*this));
     });
     if (outcome == ComputeOutcome::computed) {
+        session_.checkSettings().setBeltType(model_.lists[InputList::beltType].text);
         session_.showResults(session_.design().shared.resultsText, this);
     }
 }
@@ -572,6 +587,7 @@ void InputForm::openDesign(const QString& path) {
     runHandler([this, &design] {
         enterDesignIntoWindow(*design, model_, session_.design(), session_.dialogsFrom(*this));
         session_.enterEquipmentEntries(design->equipment);
+        session_.checkSettings().setTexts(design->checks);
     });
     rememberRecentDesignFile(path);
     startDocument(std::filesystem::path(path.toStdU16String()));

@@ -3,11 +3,14 @@
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QTabWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "core/report/report_file.h"
 #include "ui/appearance.h"
+#include "ui/checks_panel.h"
 #include "ui/column_alignment.h"
 #include "ui/designer_session.h"
 #include "ui/text_conversion.h"
@@ -16,6 +19,7 @@ namespace dtii {
 namespace {
 
 constexpr std::string_view caption = "计算结果及设备清单";
+constexpr std::string_view checksTabCaption = "设计校核";
 
 }  // namespace
 
@@ -42,9 +46,18 @@ ReportForm::ReportForm(DesignerSession& session) : session_(session) {
                 }
             });
 
+    // The report and, on a tab of its own, the design checks of the same design.
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("ReportTabs"));
+    tabs->setDocumentMode(true);
+    tabs->addTab(text1_, toQString(caption));
+    auto* checks = new ChecksPanel(session_, tabs);
+    const int margin = style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    checks->setContentsMargins(margin, margin, margin, margin);
+    tabs->addTab(checks, toQString(checksTabCaption));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(text1_);
+    layout->addWidget(tabs);
 
     // The widest report line is about 75 columns; the report has about 50 lines.
     const QFontMetrics metrics(text1_->font());
@@ -55,6 +68,8 @@ void ReportForm::setReportText(std::string_view reportText) {
     text1_->setPlainText(toDisplayText(reportText));
     // A new report starts with nothing to undo, its column spacing included.
     text1_->document()->clearUndoRedoStacks();
+    // The drive-pulley diameter of the confirm that made this report reaches the reducer row.
+    findChild<ChecksPanel*>()->refresh();
 }
 
 std::string ReportForm::reportText() const {

@@ -5,8 +5,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/windows/results_window.h"
+#include "ui/checks_panel.h"
 #include "ui/designer_session.h"
 #include "ui/text_conversion.h"
 #include "ui/window_keys.h"
@@ -43,17 +45,29 @@ ResultsForm::ResultsForm(DesignerSession& session) : session_(session) {
     buttons->addStretch();
     buttons->addWidget(command1);
     buttons->addStretch();
+    // The design checks stand to the right of the listing, which keeps its own width.
+    auto* checks = new ChecksPanel(session_, this);
+    auto* body = new QHBoxLayout;
+    body->addWidget(text1_);
+    body->addWidget(checks, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text1_, 1);
+    layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
-    // Fourteen lines with some room around them.
+    // Fourteen lines with some room around them, and the checks beside them.
     const QFontMetrics metrics(text1_->font());
-    resize(metrics.horizontalAdvance(QStringLiteral("M")) * 48, metrics.lineSpacing() * 21);
+    const QMargins margins = layout->contentsMargins();
+    const int listingWidth =
+        metrics.horizontalAdvance(QStringLiteral("M")) * 48 - margins.left() - margins.right();
+    text1_->setMinimumWidth(listingWidth);
+    resize(
+        listingWidth + body->spacing() + checks->minimumWidth() + margins.left() + margins.right(),
+        std::max(metrics.lineSpacing() * 21, layout->minimumSize().height()));
 }
 
 void ResultsForm::setResultsText(std::string_view resultsText) {
     text1_->setPlainText(toDisplayText(resultsText));
+    findChild<ChecksPanel*>()->refresh();
 }
 
 void ResultsForm::confirm() {

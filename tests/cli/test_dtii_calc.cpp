@@ -2,6 +2,7 @@
 // error and the exit status, for the example designs, bad arguments and bad design files.
 #include <gtest/gtest.h>
 #include <iconv.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -210,15 +211,30 @@ TEST_F(DtiiCalc, AppendAddsOneQuotedGbkRecordPerRunAndSaysWhere) {
 }
 
 TEST_F(DtiiCalc, AppendThatCannotBeWrittenStopsAfterPrintingTheReport) {
-    const fs::path reportFile = folder / "no-such-folder" / "report.txt";
-    const ProgramRun result = run("report --append " + shellQuoted(reportFile.string()) + " " +
-                                  shellQuoted(example("belt800-trough.json")));
-    EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.out, joinLines(exampleReportLines));
-    EXPECT_NE(result.err.find("\n["), std::string::npos) << "a message after the leg-height line";
-    EXPECT_EQ(result.err.find("计算结果和设备清单已经保存在如下路径："), std::string::npos)
-        << result.err;
-    EXPECT_FALSE(fs::exists(reportFile));
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    struct Case {
+        fs::path reportFile;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {folder / "no-such-folder" / "report.txt", "路径中的文件夹不存在。"},
+        {folder, "这是一个文件夹。"},
+        {"/dev/full", "这不是普通文件（设备或管道）。"},
+        {pipe, "这不是普通文件（设备或管道）。"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun result = run("report --append " + shellQuoted(c.reportFile.string()) +
+                                      " " + shellQuoted(example("belt800-trough.json")));
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.out, joinLines(exampleReportLines));
+        EXPECT_TRUE(result.err.ends_with("\n" + titleCaption + "计算结果和设备清单没有保存： " +
+                                         "无法写入文件“" + c.reportFile.string() + "”：" +
+                                         c.reason + "\n"))
+            << result.err;
+    }
+    EXPECT_FALSE(fs::exists(folder / "no-such-folder"));
+    EXPECT_TRUE(fs::is_fifo(pipe));
 }
 
 TEST_F(DtiiCalc, ChecksThatStopTheCommandExitWithOneAndTheirMessage) {
@@ -250,6 +266,8 @@ TEST_F(DtiiCalc, ChecksThatStopTheCommandExitWithOneAndTheirMessage) {
          "[消息框] 您输入的传动滚筒直径不合适，推荐选用直径：500,630,800。请重新输入！\n"},
         {"no equipment section", "report", withoutEquipment(),
          titleCaption + "请检查您是否已经完整地输入了各项数据！\n"},
+        {"a lift beyond the belt length", "calc", changed(R"("H": "5")", R"("H": "-500")"),
+         titleCaption + "物料提升高度H的绝对值不能大于输送机长度L，请重新输入！\n"},
     };
     for (const Case& c : cases) {
         const ProgramRun result = run(c.command + " -", c.design);
@@ -279,6 +297,16 @@ TEST_F(DtiiCalc, UsageErrorsAndBadFilesExitWithTwoAndOneLine) {
         {"calc -", "{\"format\": ", "设计文件 （标准输入）：不是合法的 JSON"},
         {"report -", R"({"format": "dtii-conveyor-design", "version": 1, "input": {"B": true}})",
          "键“input.B”的值应为文本或数字"},
+        // Endless or huge input ends at the limit; echoed texts stay on their line.
+        {"calc /dev/zero", "", "设计文件 /dev/zero：文件大于 1 MiB（1048576 字节）的上限"},
+        {"calc /dev/urandom", "", "设计文件 /dev/urandom：文件大于 1 MiB"},
+        {"calc -", std::string((1 << 20) + 1, ' '), "设计文件 （标准输入）：文件大于 1 MiB"},
+        {"calc " + shellQuoted("a\nb\x1b[2J.json"), "", "设计文件 a\\nb\\x1B[2J.json：文件不存在"},
+        {"calc " + shellQuoted("--" + std::string(300, 'x')), "",
+         "未知的选项“--" + std::string(198, 'x') + "…”"},
+        {"calc -", std::string(100000, '['), "嵌套超过 64 层"},
+        {"calc -", R"({"format": "dtii-conveyor-design", "version": 1, "input": {"a\nb": 1}})",
+         "未知的键“input.a\\nb”"},
     };
     for (const Case& c : cases) {
         const ProgramRun result = run(c.arguments, c.input);

@@ -5,13 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/design/conveyor_design.h"
+#include "core/design/roller_tables.h"
+#include "core/design/selection_lists.h"
 #include "core/equipment/width_rules.h"
 #include "core/windows/equipment_window.h"
 #include "support/report_lines.h"
@@ -55,6 +59,44 @@ inline ConveyorDesign baseDesign(std::int16_t B = 800) {
     s.Fw = 8765.4321;
     s.Fk = 1234.5678;
     return design;
+}
+
+// A test name that says what an equipment selection case selects for: belt width, carrying idler
+// form, roller diameter and bearing, trough and tilt angles, spacing a0 and drive pulley D, as in
+// 800_trough_108_4G205_35deg_tilt1p5_a0_1p2_D630 (test names allow letters, digits and _ only).
+inline std::string selectionCaseName(const SharedDesign& s, std::string_view D) {
+    const auto number = [](double value) {
+        std::ostringstream text;
+        text << value;
+        std::string name = text.str();
+        std::replace(name.begin(), name.end(), '.', 'p');
+        std::replace(name.begin(), name.end(), '-', 'm');
+        return name;
+    };
+    const auto form = [](std::int16_t code) -> std::string {
+        switch (code) {
+            case troughIdler:
+                return "trough";
+            case vIdler:
+                return "V";
+            case flatIdler:
+                return "flat";
+            default:
+                return "form" + std::to_string(code);
+        }
+    };
+    const auto bearing = [](std::int16_t code) {
+        for (const CodedItem& item : bearings) {
+            if (item.code == code) {
+                return std::string(item.text);
+            }
+        }
+        return "bearing" + std::to_string(code);
+    };
+    return std::to_string(s.B) + "_" + form(s.carryingIdlerForm) + "_" +
+           std::to_string(s.carryingRollerDiameter) + "_" + bearing(s.carryingBearing) + "_" +
+           number(s.carryingTroughAngle) + "deg_tilt" + number(s.carryingTiltAngle) + "_a0_" +
+           number(s.a0) + "_D" + std::string(D);
 }
 
 // The first two report sections of baseDesign(), as printed, up to the empty line before the

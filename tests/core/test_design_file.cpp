@@ -30,6 +30,7 @@ DesignFile fullDesign() {
     equipment.boxes = {"", "800", "500", "1000", "800", ""};
     equipment.legHeight = "1100";
     design.equipment = equipment;
+    design.checks = CheckTexts{"12", " 25 ", std::nullopt};  // kept as typed
     return design;
 }
 
@@ -44,6 +45,7 @@ TEST(DesignFile, WhatIsWrittenReadsBackTheSame) {
     withoutAnswers.ploughTrippers.reset();
     withoutAnswers.equipment->legHeight.reset();
     withoutAnswers.equipment->takeUpType.reset();
+    withoutAnswers.checks = CheckTexts{};  // an empty "checks" object stays one
     for (const DesignFile& design : {fullDesign(), sparse, withoutAnswers, DesignFile{}}) {
         const std::string text = designFileText(design);
         const DesignFileResult read = parseDesignFile(text, "round.json");
@@ -127,6 +129,15 @@ TEST(DesignFile, BadFilesAreRefusedNamingFileKeyAndProblem) {
         {head + R"("input": {"carryingIdlerForm": "U形托辊"}})",
          "键“input.carryingIdlerForm”的值应为"},
         {head + R"("input": {"returnIdlerForm": 3}})", "键“input.returnIdlerForm”的值应为"},
+        // check parameters the checks could not use
+        {head + R"("checks": {"requiredSafetyFactor": "abc"}})",
+         "键“checks.requiredSafetyFactor”的值应为数字，而不是“abc”"},
+        {head + R"("checks": {"requiredSafetyFactor": 0}})",
+         "键“checks.requiredSafetyFactor”的值应为大于 0 的数"},
+        {head + R"("checks": {"surchargeAngle": 50}})", "键“checks.surchargeAngle”的值应大于 0"},
+        {head + R"("checks": {"motorSpeed": "1450"}})", "键“checks.motorSpeed”的值应为 3000"},
+        {head + R"("checks": {"speed": "1500"}})", "未知的键“checks.speed”"},
+        {head + R"("checks": []})", "键“checks”的值应为对象，而不是数组"},
         // a key given twice would silently lose one of its values
         {head + R"("input": {"B": "800", "V": "2", "B": "650"}})", "键“input.B”出现了不止一次"},
         {R"({"format": "dtii-conveyor-design", "version": 1, "version": 1})",
@@ -190,6 +201,53 @@ TEST_F(DesignFileOnDisk, ErrorsNameTheFileTheyCameFrom) {
     std::ofstream(path) << R"({"format": "dtii-conveyor-design", "version": 1, "input": {"X": 1}})";
     const DesignFileResult read = loadDesignFile(path);
     EXPECT_EQ(read.error, "设计文件 " + path.string() + "：未知的键“input.X”");
+}
+
+// Nesting is refused past 64 levels of objects and arrays, whatever the rest of the file holds,
+// and a refused file stays one line naming the limit.
+TEST(DesignFile, NestingDeeperThanSixtyFourLevelsIsRefused) {
+    const auto nested = [](std::size_t levels, char open, char close) {
+        return std::string(levels, open) + std::string(levels, close);
+    };
+    const std::string deep = "JSON 嵌套超过 64 层";
+    struct Case {
+        std::string json;
+        bool refusedForDepth;
+    };
+    const Case cases[] = {
+        {nested(64, '[', ']'), false},
+        {nested(65, '[', ']'), true},
+        {"{\"input\": " + nested(63, '[', ']') + "}", false},
+        {"{\"input\": " + nested(64, '[', ']') + "}", true},
+        {std::string(100000, '['), true},
+        {[] {
+             std::string objects;
+             for (int i = 0; i < 100000; ++i) {
+                 objects += "{\"a\":";
+             }
+             return objects;
+         }(),
+         true},
+    };
+    for (const Case& c : cases) {
+        const DesignFileResult read = parseDesignFile(c.json, "d.json");
+        EXPECT_FALSE(read.design);
+        EXPECT_EQ(read.error.find(deep) != std::string::npos, c.refusedForDepth)
+            << c.json.size() << " bytes: " << read.error;
+    }
+}
+
+TEST_F(DesignFileOnDisk, FilesBeyondOneMebibyteAreRefusedUnread) {
+    const std::string design = "{" + fileHeader() + "}";
+    const std::filesystem::path atLimit = folder / "at-limit.json";
+    const std::filesystem::path beyond = folder / "beyond.json";
+    std::ofstream(atLimit) << design << std::string(designFileByteLimit - design.size(), ' ');
+    std::ofstream(beyond) << design << std::string(designFileByteLimit - design.size() + 1, ' ');
+    const std::string refusal = "：文件大于 1 MiB（1048576 字节）的上限，不予读取";
+    EXPECT_TRUE(loadDesignFile(atLimit).design) << loadDesignFile(atLimit).error;
+    EXPECT_EQ(loadDesignFile(beyond).error, "设计文件 " + beyond.string() + refusal);
+    // Endless sources end at once.
+    EXPECT_EQ(loadDesignFile("/dev/zero").error, "设计文件 /dev/zero" + refusal);
 }
 
 }  // namespace

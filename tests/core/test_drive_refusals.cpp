@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 #include "support/example_design.h"
 
@@ -31,18 +32,22 @@ ShownBox titled(const char* message) {
 const ShownBox rollerMissing{ShownBox::Kind::message, "选取参数有误，请重新选取！", "提示框",
                              MessageIcon::information, ""};
 
-// Computes the example first, so the record holds results a refusal must not touch.
-void expectRefused(const ExampleDesign& example, const ShownBox& expected, const char* name) {
+// Computes the example first, so the record holds results a refusal must not touch. Returns the
+// box the refusal put the focus into.
+std::optional<InputBox> expectRefused(const ExampleDesign& example, const ShownBox& expected,
+                                      const char* name) {
     ConveyorDesign design;
     InputWindow window;
     testing::ScriptedDialogs dialogs;
-    ASSERT_EQ(testing::computeExampleDesign(design, window, dialogs), ComputeOutcome::computed);
+    EXPECT_EQ(testing::computeExampleDesign(design, window, dialogs), ComputeOutcome::computed);
     testing::enterExampleDesign(design, window, dialogs, example);
     dialogs.shown.clear();
+    window.focusBox.reset();
     const ConveyorDesign before = design;
     EXPECT_EQ(computeDrive(window, design, dialogs), ComputeOutcome::refused) << name;
     EXPECT_EQ(dialogs.shown, std::vector<ShownBox>{expected}) << name;
     EXPECT_TRUE(design == before) << name;
+    return window.focusBox;
 }
 
 TEST(ComputeRefusal, ListsMustShowOneOfTheirValueCarryingItems) {
@@ -193,9 +198,10 @@ TEST(ComputeRefusal, ResultsThatAreNotFiniteOrOverflowSinglePrecisionAreRefused)
     const char* const message = "计算结果超出数值范围（例如包角过小），请检查输入的数据！";
     for (const Refusal& r : std::vector<Refusal>{
              {"wrap factor rounds to 1", [](ExampleDesign& e) { e.wrapAngle = "1e-300"; }, message},
-             {"lift overflows a double", [](ExampleDesign& e) { e.H = "1e308"; }, message},
+             {"skirt friction overflows a double", [](ExampleDesign& e) { e.r = "1e-306"; },
+              message},
              {"capacity infinite", [](ExampleDesign& e) { e.Q = "1e999"; }, message},
-             {"listed value beyond single precision", [](ExampleDesign& e) { e.H = "1e36"; },
+             {"listed value beyond single precision", [](ExampleDesign& e) { e.Q = "1e40"; },
               message},
              {"plough count infinite", [](ExampleDesign& e) { e.ploughTrippers = "1e999"; },
               message},
@@ -203,6 +209,76 @@ TEST(ComputeRefusal, ResultsThatAreNotFiniteOrOverflowSinglePrecisionAreRefused)
         ExampleDesign example;
         r.change(example);
         expectRefused(example, titled(r.message), r.name);
+    }
+}
+
+// Designs that cannot run: checked after the entry checks, first failure only, the focus on the
+// box to mend; the tensions only once the results are computed and in range.
+TEST(ComputeRefusal, ImpossibleDesignsAreRefusedInRuleOrder) {
+    struct LimitRefusal {
+        const char* name;
+        std::function<void(ExampleDesign&)> change;
+        const char* message;
+        std::optional<InputBox> focus;
+    };
+    const char* const carryingTilt = "上托辊前倾角必须不小于0且小于90度，请重新输入！";
+    const char* const lift = "物料提升高度H的绝对值不能大于输送机长度L，请重新输入！";
+    const char* const trippers = "犁式卸料器的个数必须是不小于0的整数，请重新输入！";
+    for (const LimitRefusal& r : std::vector<LimitRefusal>{
+             {"carrying trough at 90", [](ExampleDesign& e) { e.carryingTroughAngle = "90"; },
+              "上托辊槽角必须不小于0且小于90度，请重新输入！", InputBox::carryingTroughAngle},
+             {"negative forward tilt (an uphill belt with negative power)",
+              [](ExampleDesign& e) { e.carryingTiltAngle = "-1.5"; }, carryingTilt,
+              InputBox::carryingTiltAngle},
+             {"return trough negative", [](ExampleDesign& e) { e.returnTroughAngle = "-0.1"; },
+              "下托辊槽角必须不小于0且小于90度，请重新输入！", InputBox::returnTroughAngle},
+             {"return tilt at 90", [](ExampleDesign& e) { e.returnTiltAngle = "90"; },
+              "下托辊前倾角必须不小于0且小于90度，请重新输入！", InputBox::returnTiltAngle},
+             {"the angles in their order",
+              [](ExampleDesign& e) {
+                  e.returnTiltAngle = "-1";
+                  e.carryingTiltAngle = "-1";
+              },
+              carryingTilt, InputBox::carryingTiltAngle},
+             {"lift beyond the belt", [](ExampleDesign& e) { e.H = "100.5"; }, lift,
+              InputBox::lift},
+             {"lift beyond a double's range", [](ExampleDesign& e) { e.H = "1e308"; }, lift,
+              InputBox::lift},
+             {"horizontal length beyond the belt", [](ExampleDesign& e) { e.Lh = "100.1"; },
+              "输送机水平投影长度L0不能大于输送机长度L，请重新输入！", InputBox::horizontalLength},
+             {"lift before horizontal length",
+              [](ExampleDesign& e) {
+                  e.Lh = "200";
+                  e.H = "200";
+              },
+              lift, InputBox::lift},
+             {"angles before lift",
+              [](ExampleDesign& e) {
+                  e.H = "200";
+                  e.carryingTiltAngle = "-1";
+              },
+              carryingTilt, InputBox::carryingTiltAngle},
+             {"a negative tripper count", [](ExampleDesign& e) { e.ploughTrippers = "-1"; },
+              trippers, std::nullopt},
+             {"half a tripper", [](ExampleDesign& e) { e.ploughTrippers = "1.5"; }, trippers,
+              std::nullopt},
+             {"the entry checks come first",
+              [](ExampleDesign& e) {
+                  e.V = "0";
+                  e.carryingTiltAngle = "-1";
+              },
+              "带速V必须大于0，请重新输入！", InputBox::beltSpeed},
+             {"a return tension below zero (a steep fast lift without horizontal length)",
+              [](ExampleDesign& e) {
+                  e.H = "50";
+                  e.Lh = "0";
+                  e.V = "8";
+              },
+              "输送带张力T3必须大于0，本设计的计算结果不满足，请检查输入的数据！", std::nullopt},
+         }) {
+        ExampleDesign example;
+        r.change(example);
+        EXPECT_EQ(expectRefused(example, titled(r.message), r.name), r.focus) << r.name;
     }
 }
 

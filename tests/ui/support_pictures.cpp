@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -57,7 +59,10 @@ QStringList clippedCaptions(QWidget& window) {
         check(*frame, frame->title(), frame->width());
     }
     for (QComboBox* list : window.findChildren<QComboBox*>()) {
-        check(*list, list->currentText(), list->lineEdit()->width());
+        // A list that cannot be typed into shows its text beside the arrow.
+        const int available = list->lineEdit() != nullptr ? list->lineEdit()->width()
+                                                          : list->width() - list->height();
+        check(*list, list->currentText(), available);
     }
     return clipped;
 }
@@ -109,6 +114,8 @@ void WindowPictures::theResultsWindowShowsTheListing() {
     // All fourteen lines fit without scrolling.
     auto* text1 = child<QPlainTextEdit>(form3, "Text1");
     QCOMPARE(text1->verticalScrollBar()->maximum(), 0);
+    // So do the five checks beside them.
+    QCOMPARE(child<QTableWidget>(form3, "CheckRows")->verticalScrollBar()->maximum(), 0);
 }
 
 void WindowPictures::theEquipmentWindowShowsItsCaptionsWhole() {
@@ -169,6 +176,19 @@ void WindowPictures::theReportLinesUpItsColumns() {
                                     .arg(start / column)));
         }
     }
+}
+
+void WindowPictures::theReportChecksTabShowsEveryRowWhole() {
+    ReportForm* form2 = run_->session->reportWindow();
+    QVERIFY(form2 != nullptr);
+    auto* tabs = child<QTabWidget>(*form2, "ReportTabs");
+    QVERIFY(tabs != nullptr);
+    tabs->setCurrentIndex(1);
+    QVERIFY(save(*form2, QStringLiteral("Form2-checks") + suffix_ + QStringLiteral(".png")));
+    const QStringList clipped = clippedCaptions(*form2);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(", "))));
+    QCOMPARE(child<QTableWidget>(*form2, "CheckRows")->verticalScrollBar()->maximum(), 0);
+    tabs->setCurrentIndex(0);
 }
 
 }  // namespace dtii::testing

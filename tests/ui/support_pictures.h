@@ -27,6 +27,7 @@ private Q_SLOTS:
     void theResultsWindowShowsTheListing();
     void theEquipmentWindowShowsItsCaptionsWhole();
     void theReportLinesUpItsColumns();
+    void theReportChecksTabShowsEveryRowWhole();
 
 private:
     QString suffix_;

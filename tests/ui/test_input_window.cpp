@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
@@ -45,6 +46,11 @@ private Q_SLOTS:
         run_.reset();
         QVERIFY2(watchdog_->openedDialog().isEmpty(), "a real modal dialog opened");
         watchdog_.reset();
+    }
+
+    void theBeltWidthLabelListsTheWidthsTheCalculationTakes() {
+        QCOMPARE(child<QLabel>(*form1_, "Label3")->text(),
+                 QStringLiteral("输送带宽度B（500，650，800，1000，1200，1400）（毫米）："));
     }
 
     void beltWidthIsStoredWhenTheBoxLosesFocus_data() {

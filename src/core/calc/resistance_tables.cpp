@@ -109,4 +109,24 @@ std::optional<double> skirtWidth(std::int16_t B) {
     return std::nullopt;
 }
 
+std::vector<std::int16_t> calculableBeltWidths() {
+    std::vector<std::int16_t> widths;
+    for (const SkirtWidthRow& row : skirtWidths) {
+        widths.push_back(row.B);
+    }
+    return widths;
+}
+
+std::string calculableBeltWidthsText(std::string_view lastJoin) {
+    const std::vector<std::int16_t> widths = calculableBeltWidths();
+    std::string text;
+    for (std::size_t index = 0; index < widths.size(); ++index) {
+        if (index > 0) {
+            text += index + 1 == widths.size() ? lastJoin : std::string_view("，");
+        }
+        text += std::to_string(widths[index]);
+    }
+    return text;
+}
+
 }  // namespace dtii

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace dtii {
 
@@ -18,5 +21,11 @@ double ploughResistance(double ploughCount, std::int16_t B);
 
 // Inner width of the skirt boards b1 [m] by belt width [mm]; empty for an untabulated width.
 std::optional<double> skirtWidth(std::int16_t B);
+
+// The belt widths [mm] the drive calculation takes, those with a skirt width, in ascending order.
+std::vector<std::int16_t> calculableBeltWidths();
+
+// Those widths for a label or message: "500，650，…，1400", the last one joined by `lastJoin`.
+std::string calculableBeltWidthsText(std::string_view lastJoin);
 
 }  // namespace dtii

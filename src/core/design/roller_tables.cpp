@@ -240,6 +240,14 @@ RollerListItems rollerListItems(std::int16_t B, std::int16_t idlerForm, IdlerSid
     return {toStrings(fill->diameters), toStrings(fill->bearings)};
 }
 
+std::vector<std::int16_t> rollerListWidths() {
+    std::vector<std::int16_t> widths;
+    for (const ListFillRow& row : listFills) {
+        widths.push_back(row.B);
+    }
+    return widths;
+}
+
 std::optional<double> rollerMass(std::int16_t diameter, std::int16_t bearing, std::int16_t length) {
     const RollerMassRow* found = firstRow(rollerMassTable, [&](const RollerMassRow& r) {
         return r.diameter == diameter && r.bearing == bearing;

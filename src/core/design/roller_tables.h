@@ -28,6 +28,9 @@ struct RollerListItems {
 // Empty lists for a width the table does not list.
 RollerListItems rollerListItems(std::int16_t B, std::int16_t idlerForm, IdlerSide side);
 
+// The belt widths [mm] for which the idler-form buttons fill the roller lists, ascending.
+std::vector<std::int16_t> rollerListWidths();
+
 // Rotating mass of one roller [kg] by diameter [mm], bearing code and roller length [mm]; empty
 // when the table has no entry.
 std::optional<double> rollerMass(std::int16_t diameter, std::int16_t bearing, std::int16_t length);

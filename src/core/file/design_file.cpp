@@ -2,15 +2,17 @@
 // of the design is used, so a bad file is refused as a whole with one message.
 #include "core/file/design_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <set>
-#include <sstream>
 #include <system_error>
 #include <vector>
+
+#include "core/echoed_value.h"
 
 namespace dtii {
 namespace {
@@ -26,8 +28,9 @@ struct FormatError {
     std::string problem;
 };
 
+// Keys and values come from the file: escaped and cut so that the message stays one line.
 std::string inQuotes(std::string_view key) {
-    return "“" + std::string(key) + "”";
+    return "“" + echoedValue(key) + "”";
 }
 
 std::string jsonTypeName(const Json& value) {
@@ -128,6 +131,25 @@ EquipmentEntries readEquipment(const Json& section) {
     return entries;
 }
 
+// The check parameters, each refused here when the checks could not use it.
+CheckTexts readChecks(const Json& section) {
+    CheckTexts texts;
+    for (const auto& [key, value] : sectionObject(section, "checks").items()) {
+        const std::string path = "checks." + key;
+        const auto entry = std::find_if(checkParameterKeys.begin(), checkParameterKeys.end(),
+                                        [&](const CheckParameterKey& k) { return k.key == key; });
+        if (entry == checkParameterKeys.end()) {
+            throw FormatError{"未知的键" + inQuotes(path)};
+        }
+        std::string text = valueText(value, path);
+        if (const std::string problem = checkParameterProblem(key, text); !problem.empty()) {
+            throw FormatError{"键" + inQuotes(path) + "的值" + problem};
+        }
+        texts.*entry->text = std::move(text);
+    }
+    return texts;
+}
+
 void checkFormat(const Json& root) {
     const auto format = root.find("format");
     if (format == root.end()) {
@@ -156,6 +178,8 @@ DesignFile readDesign(const Json& root) {
             readInput(value, design);
         } else if (key == "equipment") {
             design.equipment = readEquipment(value);
+        } else if (key == "checks") {
+            design.checks = readChecks(value);
         } else if (key != "format" && key != "version") {
             throw FormatError{"未知的键" + inQuotes(key)};
         }
@@ -178,52 +202,116 @@ std::string positionText(std::string_view text, std::size_t byte) {
     return "第 " + std::to_string(line) + " 行第 " + std::to_string(column) + " 列";
 }
 
-// Parses JSON and finds the first key that repeats inside one object, which the JSON reader
-// would otherwise settle silently by keeping the last value.
-Json parseJson(std::string_view text) {
-    struct Level {
-        std::set<std::string> keys;
-        std::string path;
-    };
-    std::vector<Level> levels;
-    std::string lastKeyPath;
-    std::optional<std::string> duplicate;
-    const Json::parser_callback_t watch = [&](int, nlohmann::detail::parse_event_t event,
-                                              Json& parsed) {
-        using Event = nlohmann::detail::parse_event_t;
-        if (event == Event::object_start) {
-            levels.push_back({{}, lastKeyPath});
-        } else if (event == Event::object_end && !levels.empty()) {
-            levels.pop_back();
-        } else if (event == Event::key && !levels.empty()) {
-            const std::string key = parsed.get<std::string>();
-            const std::string& parent = levels.back().path;
-            lastKeyPath = parent.empty() ? key : parent + "." + key;
-            if (!levels.back().keys.insert(key).second && !duplicate) {
-                duplicate = lastKeyPath;
-            }
-        } else if (event == Event::array_start) {
-            lastKeyPath += "[]";
+// What the reader has seen so far: one level per object or array being read, with the path of
+// the value that each level is, so that a message can name the key.
+class JsonWatch {
+public:
+    using Event = Json::parse_event_t;
+
+    bool operator()(int depth, Event event, const Json& parsed) {
+        switch (event) {
+            case Event::object_start:
+            case Event::array_start:
+                // The reader's depth of a new object or array counts the levels around it.
+                if (depth >= static_cast<int>(designFileNestingLimit)) {
+                    throw FormatError{"JSON 嵌套超过 " + std::to_string(designFileNestingLimit) +
+                                      " 层，不予读取"};
+                }
+                levels_.push_back({event == Event::array_start ? valuePath() + "[]" : valuePath(),
+                                   event == Event::array_start,
+                                   {}});
+                break;
+            case Event::object_end:
+            case Event::array_end:
+                if (!levels_.empty()) {
+                    levels_.pop_back();
+                }
+                break;
+            case Event::key:
+                if (!levels_.empty()) {
+                    const std::string key = parsed.get<std::string>();
+                    const std::string& parent = levels_.back().path;
+                    lastKeyPath_ = parent.empty() ? key : parent + "." + key;
+                    if (!levels_.back().keys.insert(key).second && !duplicate_) {
+                        duplicate_ = lastKeyPath_;
+                    }
+                }
+                break;
+            case Event::value:
+                break;
         }
         return true;
+    }
+
+    // The path of the value being read now: the key just read inside an object, the array's own
+    // path inside an array.
+    std::string valuePath() const {
+        if (levels_.empty()) {
+            return {};
+        }
+        return levels_.back().isArray ? levels_.back().path : lastKeyPath_;
+    }
+
+    const std::optional<std::string>& duplicate() const { return duplicate_; }
+
+private:
+    struct Level {
+        std::string path;
+        bool isArray;
+        std::set<std::string> keys;
+    };
+    std::vector<Level> levels_;
+    std::string lastKeyPath_;
+    std::optional<std::string> duplicate_;
+};
+
+// Parses JSON and finds the first key that repeats inside one object, which the JSON reader
+// would otherwise settle silently by keeping the last value. Nesting is refused past a fixed
+// depth while reading, before a deep file can cost memory.
+Json parseJson(std::string_view text) {
+    JsonWatch watch;
+    const Json::parser_callback_t callback = [&watch](int depth, Json::parse_event_t event,
+                                                      Json& parsed) {
+        return watch(depth, event, parsed);
     };
     try {
-        Json root = Json::parse(text.begin(), text.end(), watch);
-        if (duplicate) {
-            throw FormatError{"键" + inQuotes(*duplicate) + "出现了不止一次"};
+        Json root = Json::parse(text.begin(), text.end(), callback);
+        if (watch.duplicate()) {
+            throw FormatError{"键" + inQuotes(*watch.duplicate()) + "出现了不止一次"};
         }
         return root;
     } catch (const Json::parse_error& error) {
         throw FormatError{"不是合法的 JSON，" + positionText(text, error.byte - 1) + "处有误"};
     } catch (const Json::exception&) {
-        // The reader refuses a number too large for a double before the value reaches us; the
-        // key read last is the one it belongs to.
-        throw FormatError{"键" + inQuotes(lastKeyPath) + "的数值超出范围"};
+        // The reader refuses a number too large for a double before the value reaches us; it
+        // belongs to the value being read.
+        throw FormatError{"键" + inQuotes(watch.valuePath()) + "的数值超出范围"};
     }
 }
 
 void addText(OrderedJson& section, std::string_view key, const std::string& text) {
     section[std::string(key)] = text;
+}
+
+// The whole stream when it holds at most `limit` bytes; nothing more than one byte past the limit
+// is read, so an endless source such as /dev/zero ends at once.
+std::optional<std::string> readAtMost(std::istream& in, std::size_t limit) {
+    std::string text;
+    std::array<char, 65536> chunk{};
+    while (in && text.size() <= limit) {
+        const std::size_t wanted = std::min(chunk.size(), limit + 1 - text.size());
+        in.read(chunk.data(), static_cast<std::streamsize>(wanted));
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    }
+    if (text.size() > limit) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::string tooLargeProblem() {
+    return "文件大于 " + std::to_string(designFileByteLimit / (1024 * 1024)) + " MiB（" +
+           std::to_string(designFileByteLimit) + " 字节）的上限，不予读取";
 }
 
 }  // namespace
@@ -241,32 +329,40 @@ DesignFileResult parseDesignFile(std::string_view json, std::string_view fileNam
     try {
         return {readDesign(parseJson(json)), {}};
     } catch (const FormatError& error) {
-        return {std::nullopt, "设计文件 " + std::string(fileName) + "：" + error.problem};
+        return {std::nullopt, "设计文件 " + echoedValue(fileName) + "：" + error.problem};
     }
 }
 
 DesignFileResult loadDesignFile(const std::filesystem::path& path) {
+    const auto failure = [&path](std::string_view problem) {
+        return DesignFileResult{
+            std::nullopt, "设计文件 " + echoedValue(path.string()) + "：" + std::string(problem)};
+    };
     if (path == "-") {
-        const std::string text{std::istreambuf_iterator<char>(std::cin), {}};
-        return parseDesignFile(text, "（标准输入）");
+        std::optional<std::string> text = readAtMost(std::cin, designFileByteLimit);
+        if (!text) {
+            return {std::nullopt, "设计文件 （标准输入）：" + tooLargeProblem()};
+        }
+        return parseDesignFile(*text, "（标准输入）");
     }
     std::error_code folderCheck;
     if (std::filesystem::is_directory(path, folderCheck)) {
-        return {std::nullopt, "设计文件 " + path.string() + "：这是一个文件夹，不是设计文件"};
+        return failure("这是一个文件夹，不是设计文件");
     }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         std::error_code ignored;
         const bool exists = std::filesystem::exists(path, ignored);
-        return {std::nullopt, "设计文件 " + path.string() + "：" +
-                                  (exists ? "无法打开（没有读取权限？）" : "文件不存在")};
+        return failure(exists ? "无法打开（没有读取权限？）" : "文件不存在");
     }
-    std::ostringstream text;
-    text << file.rdbuf();
+    const std::optional<std::string> text = readAtMost(file, designFileByteLimit);
+    if (!text) {
+        return failure(tooLargeProblem());
+    }
     if (file.bad()) {
-        return {std::nullopt, "设计文件 " + path.string() + "：读取失败"};
+        return failure("读取失败");
     }
-    return parseDesignFile(text.str(), path.string());
+    return parseDesignFile(*text, path.string());
 }
 
 std::string designFileText(const DesignFile& design) {
@@ -307,6 +403,15 @@ std::string designFileText(const DesignFile& design) {
             addText(equipment, "legHeight", *design.equipment->legHeight);
         }
         root["equipment"] = std::move(equipment);
+    }
+    if (design.checks) {
+        OrderedJson checks = OrderedJson::object();
+        for (const CheckParameterKey& entry : checkParameterKeys) {
+            if (const auto& text = (*design.checks).*entry.text) {
+                addText(checks, entry.key, *text);
+            }
+        }
+        root["checks"] = std::move(checks);
     }
     // Texts that are not UTF-8 cannot come from the windows; should one appear, it is written
     // with replacement characters rather than failing the save.

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/checks/check_parameters.h"
 #include "core/design/input_fields.h"
 
 namespace dtii {
@@ -77,9 +78,15 @@ struct DesignFile {
     std::string returnIdlerForm;
     std::optional<std::string> ploughTrippers;  // present: box checked, the tripper count answer
     std::optional<EquipmentEntries> equipment;  // absent: the file has no "equipment" section
+    std::optional<CheckTexts> checks;           // absent: the file has no "checks" section
 
     bool operator==(const DesignFile&) const = default;
 };
+
+// A design file is a few kilobytes and a few levels deep; a file beyond either limit is refused
+// before it can cost time or memory.
+inline constexpr std::size_t designFileByteLimit = 1024 * 1024;  // [bytes]
+inline constexpr std::size_t designFileNestingLimit = 64;  // objects and arrays, one in another
 
 // Either the design or a message that names the file, the key and what is wrong.
 struct DesignFileResult {
@@ -90,7 +97,8 @@ struct DesignFileResult {
 // Reads a design from JSON text; `fileName` names the source in error messages.
 DesignFileResult parseDesignFile(std::string_view json, std::string_view fileName);
 
-// Reads a design from a file, or from standard input when `path` is "-".
+// Reads a design from a file, or from standard input when `path` is "-"; never more than one
+// byte past designFileByteLimit.
 DesignFileResult loadDesignFile(const std::filesystem::path& path);
 
 // The JSON text of a design: every key of the format, two-space indented, ending in a line feed.

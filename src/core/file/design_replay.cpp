@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "core/design/list_choices.h"
+
 namespace dtii {
 namespace {
 
@@ -23,15 +25,6 @@ std::optional<IdlerButton> buttonWithCaption(IdlerSide side, std::string_view ca
 
 std::string captionOf(std::optional<IdlerButton> button) {
     return button ? std::string(idlerButtonRow(*button).caption) : std::string();
-}
-
-// The texts the lists show when nothing is picked, taken from a freshly loaded window so they are
-// always the window's own prompts.
-InputWindow freshInputWindow() {
-    InputWindow window;
-    ConveyorDesign scratch;
-    loadInputWindow(window, scratch);
-    return window;
 }
 
 void chooseIdlerFormByCaption(IdlerSide side, const std::string& caption,
@@ -56,14 +49,14 @@ void replayInputWindow(const DesignFile& design, InputWindow& window, ConveyorDe
     chooseIdlerFormByCaption(IdlerSide::returning, design.returnIdlerForm, window.returnIdlerButton,
                              window, record, dialogs);
 
-    // The lists are picked in the window's numbering.
-    const InputWindow fresh = freshInputWindow();
+    // The lists are picked in the window's numbering; a list the design leaves out shows the
+    // prompt the window loads it with.
     for (const InputList list : inputLists) {
         if (const auto& text = design.lists[list]) {
             window.lists[list].text = *text;
             pickListItem(window, record, list);
         } else {
-            window.lists[list].text = fresh.lists[list].text;
+            window.lists[list].text = std::string(listPrompt(list));
         }
     }
 
@@ -94,9 +87,8 @@ void replayEquipmentWindow(const EquipmentEntries& entries, EquipmentWindow& win
 DesignFile captureInputWindow(const InputWindow& window, const ConveyorDesign& record) {
     DesignFile design;
     design.boxes = window.boxes;
-    const InputWindow fresh = freshInputWindow();
     for (const InputList list : inputLists) {
-        if (window.lists[list].text != fresh.lists[list].text) {
+        if (window.lists[list].text != listPrompt(list)) {
             design.lists[list] = window.lists[list].text;
         }
     }

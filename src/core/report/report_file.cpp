@@ -2,11 +2,13 @@
 // report window closes.
 #include "core/report/report_file.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
-#include <fstream>
-#include <system_error>
 #include <variant>
 
+#include "core/echoed_value.h"
+#include "core/report/file_append.h"
 #include "core/report/gbk_encoding.h"
 
 namespace dtii {
@@ -27,34 +29,33 @@ std::filesystem::path pathFromUtf8(std::string_view text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
-// Writes the whole record at once; on a failed write the file is cut back to its old length so
-// that no partial record stays behind.
-std::optional<std::string> appendBytes(const std::filesystem::path& path,
-                                       const std::string& bytes) {
-    std::error_code error;
-    const bool existed = std::filesystem::exists(path, error);
-    const std::uintmax_t oldSize = existed ? std::filesystem::file_size(path, error) : 0;
-    if (error) {
-        return "无法读取文件“" + pathText(path) + "”。";
+// Why a record was not appended, as the person reads it after "无法写入文件“path”：".
+struct ProblemText {
+    AppendProblem problem;
+    std::string_view reason;
+};
+
+constexpr std::array<ProblemText, 10> problemTexts{{
+    {AppendProblem::cannotOpen, "无法打开或创建文件。"},
+    {AppendProblem::folderMissing, "路径中的文件夹不存在。"},
+    {AppendProblem::noPermission, "没有写入权限。"},
+    {AppendProblem::readOnlyVolume, "所在的磁盘只能读取。"},
+    {AppendProblem::directory, "这是一个文件夹。"},
+    {AppendProblem::notRegularFile, "这不是普通文件（设备或管道）。"},
+    {AppendProblem::cannotLock, "无法锁定文件。"},
+    {AppendProblem::diskFull, "磁盘已满。"},
+    {AppendProblem::tooLarge, "文件超出了系统允许的大小。"},
+    {AppendProblem::cannotWrite, "写入时出错。"},
+}};
+
+std::string problemText(AppendProblem problem, const std::filesystem::path& path) {
+    const auto* text =
+        std::find_if(problemTexts.begin(), problemTexts.end(),
+                     [problem](const ProblemText& row) { return row.problem == problem; });
+    if (text == problemTexts.end()) {
+        text = &problemTexts.back();
     }
-    std::ofstream file(path, std::ios::binary | std::ios::app);
-    if (!file) {
-        return "无法打开或创建文件“" + pathText(path) + "”。";
-    }
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.flush();
-    const bool written = file.good();
-    file.close();
-    const bool closed = !file.fail();
-    if (written && closed) {
-        return std::nullopt;
-    }
-    if (existed) {
-        std::filesystem::resize_file(path, oldSize, error);
-    } else {
-        std::filesystem::remove(path, error);
-    }
-    return "写入文件“" + pathText(path) + "”时出错。";
+    return "无法写入文件“" + echoedValue(pathText(path)) + "”：" + std::string(text->reason);
 }
 
 }  // namespace
@@ -82,9 +83,13 @@ std::optional<std::string> appendReportRecord(const std::filesystem::path& path,
         if (failure->character.empty()) {
             return std::string("本系统无法转换为GBK编码。");
         }
-        return "报告中的字符“" + failure->character + "”无法用GBK编码保存。";
+        return "报告中的字符“" + echoedValue(failure->character) + "”无法用GBK编码保存。";
     }
-    return appendBytes(path, std::get<std::string>(encoded));
+    // The record is encoded whole before the file is touched, and goes out in one write.
+    if (const auto problem = appendWholeRecord(path, std::get<std::string>(encoded))) {
+        return problemText(*problem, path);
+    }
+    return std::nullopt;
 }
 
 ReportWindowClose reportWindowClosing(std::string_view reportText,
@@ -97,8 +102,8 @@ ReportWindowClose reportWindowClosing(std::string_view reportText,
                             MessageIcon::none);
         return ReportWindowClose::keepOpen;
     }
-    dialogs.showMessage(std::string(savedMessage) + "\r\n" + pathText(path), programTitle,
-                        MessageIcon::none);
+    dialogs.showMessage(std::string(savedMessage) + "\r\n" + echoedValue(pathText(path)),
+                        programTitle, MessageIcon::none);
     return ReportWindowClose::close;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/calc/design_limits.h"
 #include "core/calc/drive_calculation.h"
 #include "core/calc/resistance_tables.h"
 #include "core/design/list_choices.h"
@@ -133,8 +134,10 @@ constexpr std::array<EntryCheck, 8> entryChecks{{
 }};
 
 constexpr std::string_view pliesMessage = "输送带层数必须在0到32767之间，请重新输入！";
-constexpr std::string_view beltWidthMessage =
-    "输送带宽度B只能是500，650，800，1000，1200或1400毫米，请重新输入！";
+
+std::string beltWidthMessage() {
+    return "输送带宽度B只能是" + calculableBeltWidthsText("或") + "毫米，请重新输入！";
+}
 
 void refuse(InputWindow& window, UserDialogs& dialogs, std::string_view message,
             std::optional<InputBox> focusBox = std::nullopt) {
@@ -176,7 +179,7 @@ bool storeEntries(InputWindow& window, ConveyorDesign& candidate, UserDialogs& d
     const std::optional<std::int16_t> B = roundToInt16(value[InputBox::beltWidth]);
     // Only the widths with a skirt width can be calculated.
     if (!B || !skirtWidth(*B)) {
-        refuse(window, dialogs, beltWidthMessage, InputBox::beltWidth);
+        refuse(window, dialogs, beltWidthMessage(), InputBox::beltWidth);
         return false;
     }
 
@@ -339,8 +342,16 @@ ComputeOutcome computeDrive(InputWindow& window, ConveyorDesign& design, UserDia
         !storeEntries(window, candidate, dialogs)) {
         return ComputeOutcome::refused;
     }
+    if (const auto broken = firstBrokenEntryLimit(candidate, window.ploughTrippers)) {
+        refuse(window, dialogs, broken->message, broken->focusBox);
+        return ComputeOutcome::refused;
+    }
     switch (runDriveCalculation(candidate)) {
         case DriveOutcome::computed:
+            if (const auto broken = firstBrokenTensionLimit(candidate)) {
+                refuse(window, dialogs, broken->message);
+                return ComputeOutcome::refused;
+            }
             design = std::move(candidate);
             return ComputeOutcome::computed;
         case DriveOutcome::carryingRollerMissing:

@@ -100,8 +100,9 @@ std::string ploughTripperCountText(const InputWindow& window, const ConveyorDesi
 // nothing in the record: every box filled and no list at its prompt (focusBox or focusList then
 // names the first empty one in reading order); each list showing one of the
 // value-carrying items it offers, whose values are then taken; the entries V, r, a0, au, L, Q, Lh,
-// wrap angle, plies and B in range (focusBox then names the box); a roller mass for both sides; and
-// finally results that are finite numbers. Roller lengths and the plough resistance (0 while the
+// wrap angle, plies and B in range (focusBox then names the box); the limits of a design that can
+// run (firstBrokenEntryLimit); a roller mass for both sides; and finally results that are finite
+// numbers with every belt tension above 0. Roller lengths and the plough resistance (0 while the
 // plough-tripper box is unchecked) follow the belt width of this calculation.
 ComputeOutcome computeDrive(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs);
 

@@ -26,6 +26,11 @@ struct SelectionCase {
     std::vector<SlotExpectation> slots;
 };
 
+// ctest lists a case by its name (what it shows) rather than by a byte dump of the struct.
+void PrintTo(const SelectionCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class Width800Selection : public ::testing::TestWithParam<SelectionCase> {};
 
 TEST_P(Width800Selection, ShowsTheMessagesInOrderAndFillsTheSlots) {
@@ -165,7 +170,11 @@ INSTANTIATE_TEST_SUITE_P(
                                      {convexFrame, "112", 121.7},
                                      {concaveFrameR80000, "113", 121.7},
                                      {concaveFrameR120000, "114", 121.7}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& info) {
+        ConveyorDesign design = baseDesign();
+        info.param.change(design.shared);
+        return selectionCaseName(design.shared, info.param.D);
+    });
 
 // The ladder is tried with Fh exactly on and just past each limit.
 TEST(Width800DrivePulley, LimitsAreInclusiveAndTheLastLimitRaisesTheMessage) {

@@ -1,0 +1,161 @@
+// The check command: runs the design like calc, then writes the checks instead of the listing.
+#include "cli/check_command.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+
+#include "cli/command_dialogs.h"
+#include "cli/design_compute.h"
+#include "core/checks/check_parameters.h"
+#include "core/file/design_file.h"
+#include "core/numbers.h"
+
+namespace dtii {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct CheckArguments {
+    bool json = false;
+    std::string designPath;
+};
+
+std::optional<CheckArguments> parseCheckArguments(const std::vector<std::string>& arguments,
+                                                  std::ostream& err) {
+    CheckArguments parsed;
+    std::optional<std::string> designPath;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        std::string problem;
+        if (argument == "--json") {
+            problem = parsed.json ? "--json 只能给一次" : "";
+            parsed.json = true;
+        } else if (argument.size() > 1 && argument.front() == '-') {
+            problem = "未知的选项“" + argument + "”";
+        } else if (designPath) {
+            problem = "只能给一个设计文件，多出了“" + argument + "”";
+        } else {
+            designPath = argument;
+        }
+        if (!problem.empty()) {
+            err << usageMessage(problem) << '\n';
+            return std::nullopt;
+        }
+    }
+    if (!designPath) {
+        err << usageMessage("缺少设计文件（文件为 - 时从标准输入读取）") << '\n';
+        return std::nullopt;
+    }
+    parsed.designPath = *designPath;
+    return parsed;
+}
+
+// The drive-pulley diameter of the equipment entries, when one is entered [mm].
+std::optional<double> drivePulleyDiameter(const DesignFile& design) {
+    if (!design.equipment) {
+        return std::nullopt;
+    }
+    const double D = readLeadingNumber(design.equipment->boxes[1]);
+    return D > 0 ? std::optional<double>(D) : std::nullopt;
+}
+
+template <typename T>
+Json orNull(const std::optional<T>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+Json resultsObject(const ConveyorDesign& record) {
+    const SharedDesign& s = record.shared;
+    const InputDesign& in = record.input;
+    return Json{{"qG", in.qG},   {"qB", in.qB}, {"qRO", in.qRO},
+                {"qRU", in.qRU}, {"Fu", s.Fu},  {"FA", record.working.FA},
+                {"Pa", s.Pa},    {"Pm", s.Pm},  {"Fw", s.Fw},
+                {"Fk", s.Fk},    {"T1", s.T1},  {"T2", s.T2},
+                {"T3", s.T3},    {"T4", s.T4}};
+}
+
+Json checksObject(const DesignChecks& c) {
+    const BeltStrengthCheck& belt = c.beltStrength;
+    const CapacityCheck& capacity = c.capacity;
+    Json reducer = nullptr;
+    if (c.reducer) {
+        reducer = Json{{"pulleyDiameter", c.reducer->pulleyDiameter},
+                       {"pulleySpeed", c.reducer->pulleySpeed},
+                       {"motorSpeed", c.reducer->motorSpeed},
+                       {"ratio", c.reducer->ratio}};
+    }
+    return Json{
+        {"beltStrength",
+         {{"maxTension", belt.maxTension},
+          {"strengthPerWidth", belt.strengthPerWidth},
+          {"breakingForce", belt.breakingForce},
+          {"safetyFactor", belt.safetyFactor},
+          {"required", belt.required},
+          {"minPlies", orNull(belt.minPlies)},
+          {"minSteelCord", orNull(belt.minSteelCord)},
+          {"ok", belt.ok}}},
+        {"capacity",
+         {{"usableWidth", capacity.usableWidth},
+          {"area", capacity.area},
+          {"inclinationFactor", capacity.inclinationFactor},
+          {"maxCapacity", capacity.maxCapacity},
+          {"fillRatio", capacity.fillRatio},
+          {"ok", capacity.ok}}},
+        {"motor",
+         {{"required", c.motor.required},
+          {"rated", orNull(c.motor.rated)},
+          {"generating", c.motor.generating}}},
+        {"reducer", reducer},
+        {"takeUp", {{"force", c.takeUp.force}, {"counterweight", c.takeUp.counterweight}}},
+    };
+}
+
+}  // namespace
+
+std::string checksText(const std::vector<CheckRow>& rows) {
+    std::string text;
+    for (const CheckRow& row : rows) {
+        text += (text.empty() ? "" : "\r\n") + row.name + "：" + row.value + "；" + row.requirement;
+        if (row.ok) {
+            text += *row.ok ? "；合格" : "；不合格";
+        }
+        if (!row.advice.empty()) {
+            text += "；" + row.advice;
+        }
+    }
+    return text;
+}
+
+std::string checksJson(const ConveyorDesign& record, const DesignChecks& checks) {
+    const Json root{{"results", resultsObject(record)}, {"checks", checksObject(checks)}};
+    return root.dump(2) + "\n";
+}
+
+ExitStatus runCheckCommand(const std::vector<std::string>& arguments, std::ostream& out,
+                           std::ostream& err) {
+    const std::optional<CheckArguments> parsed = parseCheckArguments(arguments, err);
+    if (!parsed) {
+        return ExitStatus::usage;
+    }
+    const DesignFileResult loaded = loadDesignFile(parsed->designPath);
+    if (!loaded.design) {
+        err << loaded.error << '\n';
+        return ExitStatus::usage;
+    }
+    const DesignFile& design = *loaded.design;
+    // Read when the file was: every parameter here is one the checks can use.
+    const CheckParameters parameters = readCheckParameters(design.checks.value_or(CheckTexts{}))
+                                           .parameters.value_or(CheckParameters{});
+    CommandDialogs dialogs(err);
+    InputWindow window;
+    ConveyorDesign record;
+    if (!computeDesign(design, window, record, dialogs)) {
+        return ExitStatus::stopped;
+    }
+    const DesignChecks checks = runDesignChecks(record, window.lists[InputList::beltType].text,
+                                                parameters, drivePulleyDiameter(design));
+    out << (parsed->json ? checksJson(record, checks) : checksText(checkRows(checks)));
+    return ExitStatus::produced;
+}
+
+}  // namespace dtii

@@ -1,0 +1,17 @@
+// The input window of dtii-calc: a design file typed in through the window's handlers and
+// computed, as the calc, report and check commands all begin.
+#pragma once
+
+#include "cli/command_dialogs.h"
+#include "core/design/conveyor_design.h"
+#include "core/file/design_file.h"
+#include "core/windows/input_window.h"
+
+namespace dtii {
+
+// Loads the window, enters the design and presses compute; false when a check refused it (its
+// message is on the dialogs' lines).
+bool computeDesign(const DesignFile& design, InputWindow& window, ConveyorDesign& record,
+                   CommandDialogs& dialogs);
+
+}  // namespace dtii
