@@ -21,8 +21,8 @@
 #include <QVBoxLayout>
 #include <string_view>
 
-#include "core/file/design_replay.h"
 #include "core/calc/resistance_tables.h"
+#include "core/file/design_replay.h"
 #include "ui/calculator_command.h"
 #include "ui/design_file_commands.h"
 #include "ui/designer_session.h"
