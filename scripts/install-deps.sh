@@ -7,6 +7,7 @@ packages=(
     g++ cmake ninja-build make pkgconf clang-format
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
+    libxlsxwriter-dev poppler-utils unzip
     fonts-wqy-microhei xvfb xauth
     clang libclang-rt-14-dev
 )

@@ -1,16 +1,21 @@
 // Argument handling and the calc and report commands of dtii-calc.
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 
 #include "cli/check_command.h"
 #include "cli/command_dialogs.h"
+#include "cli/companion.h"
 #include "cli/design_compute.h"
 #include "cli/sweep_command.h"
+#include "core/checks/check_parameters.h"
 #include "core/echoed_value.h"
 #include "core/file/design_file.h"
 #include "core/file/design_replay.h"
+#include "core/file/whole_file.h"
 #include "core/report/report_file.h"
 #include "core/windows/equipment_window.h"
 #include "core/windows/input_window.h"
@@ -19,13 +24,53 @@
 namespace dtii {
 namespace {
 
-enum class Command { calc, report };
+enum class Command { calc, report, sheet, bom };
+
+struct CommandName {
+    std::string_view name;
+    Command command;
+};
+
+constexpr CommandName designCommands[] = {
+    {"calc", Command::calc},
+    {"report", Command::report},
+    {"sheet", Command::sheet},
+    {"bom", Command::bom},
+};
+
+enum class OutputType { pdf, csv, xlsx };
 
 struct Invocation {
     Command command = Command::calc;
     std::string designPath;
     std::optional<std::filesystem::path> appendPath;
+    std::optional<std::filesystem::path> outputPath;  // sheet and bom
 };
+
+bool endsWithNoCase(const std::string& text, std::string_view ending) {
+    if (text.size() < ending.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < ending.size(); ++i) {
+        const char c = text[text.size() - ending.size() + i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != ending[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The file type bom writes, chosen by the output file's ending.
+std::optional<OutputType> workbookType(const std::filesystem::path& path) {
+    const std::string name = pathUtf8(path.filename());
+    if (endsWithNoCase(name, ".csv")) {
+        return OutputType::csv;
+    }
+    if (endsWithNoCase(name, ".xlsx")) {
+        return OutputType::xlsx;
+    }
+    return std::nullopt;
+}
 
 // What the arguments ask for, or the one message that says what is wrong with them.
 struct ParsedArguments {
@@ -38,7 +83,7 @@ ParsedArguments usageError(const std::string& problem) {
 }
 
 ParsedArguments parseDesignArguments(Command command, const std::vector<std::string>& arguments) {
-    Invocation invocation{command, {}, std::nullopt};
+    Invocation invocation{command, {}, std::nullopt, std::nullopt};
     std::optional<std::string> designPath;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -50,6 +95,16 @@ ParsedArguments parseDesignArguments(Command command, const std::vector<std::str
                 return usageError("--append 后面缺少报告文件的路径");
             }
             invocation.appendPath = arguments[++i];
+        } else if (argument == "-o" && (command == Command::sheet || command == Command::bom)) {
+            if (invocation.outputPath) {
+                return usageError("-o 只能给一次");
+            }
+            if (i + 1 == arguments.size()) {
+                return usageError("-o 后面缺少输出文件的路径");
+            }
+            invocation.outputPath = std::filesystem::path(
+                std::u8string(arguments[i + 1].begin(), arguments[i + 1].end()));
+            ++i;
         } else if (argument.size() > 1 && argument.front() == '-') {
             return usageError("未知的选项“" + echoedValue(argument) + "”");
         } else if (designPath) {
@@ -61,6 +116,12 @@ ParsedArguments parseDesignArguments(Command command, const std::vector<std::str
     if (!designPath) {
         return usageError("缺少设计文件（文件为 - 时从标准输入读取）");
     }
+    if ((command == Command::sheet || command == Command::bom) && !invocation.outputPath) {
+        return usageError("缺少 -o 输出文件");
+    }
+    if (command == Command::bom && !workbookType(*invocation.outputPath)) {
+        return usageError("设备表的输出文件应以 .xlsx 或 .csv 结尾");
+    }
     invocation.designPath = *designPath;
     return {invocation, {}};
 }
@@ -69,7 +130,40 @@ void writeText(std::ostream& out, const std::string& text) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostream& err) {
+// The checks of the computed design as the sheet lists them, with the drive-pulley diameter the
+// equipment window confirmed. Check parameters were read when the file was.
+std::vector<CheckRow> sheetChecks(const DesignFile& design, const InputWindow& window,
+                                  const ConveyorDesign& record,
+                                  const EquipmentWindowValues& values) {
+    const CheckParameters parameters = readCheckParameters(design.checks.value_or(CheckTexts{}))
+                                           .parameters.value_or(CheckParameters{});
+    const std::optional<double> pulleyDiameter =
+        values.D > 0 ? std::optional<double>(values.D) : std::nullopt;
+    return checkRows(runDesignChecks(record, window.lists[InputList::beltType].text, parameters,
+                                     pulleyDiameter));
+}
+
+// Writes the sheet or the equipment list of a design that went the whole road.
+ExitStatus writeOutputFile(const Invocation& invocation, const SheetSource& source,
+                           const OutputWriters& writers, std::ostream& err) {
+    const std::filesystem::path& path = *invocation.outputPath;
+    std::optional<std::string> failure;
+    if (invocation.command == Command::sheet) {
+        failure = writers.sheetPdf(source, path);
+    } else if (workbookType(path) == OutputType::csv) {
+        failure = writeFileWhole(path, equipmentListCsv(equipmentListRows(source.selection)));
+    } else {
+        failure = writers.equipmentXlsx(equipmentListRows(source.selection), path);
+    }
+    if (failure) {
+        err << "dtii-calc：" << *failure << '\n';
+        return ExitStatus::stopped;
+    }
+    return ExitStatus::produced;
+}
+
+ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostream& err,
+                     const OutputWriters& writers) {
     const DesignFileResult loaded = loadDesignFile(invocation.designPath);
     if (!loaded.design) {
         err << loaded.error << '\n';
@@ -99,6 +193,12 @@ ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostre
     if (confirmed.outcome == SelectionOutcome::stopped) {
         return ExitStatus::stopped;
     }
+    if (invocation.outputPath) {
+        return writeOutputFile(
+            invocation,
+            {design, record, confirmed.selection, sheetChecks(design, window, record, values)},
+            writers, err);
+    }
     writeText(out, confirmed.reportText);
     out.flush();
     if (invocation.appendPath && reportWindowClosing(confirmed.reportText, *invocation.appendPath,
@@ -115,7 +215,7 @@ std::string usageMessage(const std::string& problem) {
 }
 
 ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
-                          std::ostream& err) {
+                          std::ostream& err, const OutputWriters& writers) {
     if (arguments.empty()) {
         err << usageError("缺少命令").error << '\n';
         return ExitStatus::usage;
@@ -139,17 +239,27 @@ ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostrea
     if (command == "sweep") {
         return runSweepCommand(arguments, out, err);
     }
-    if (command != "calc" && command != "report") {
+    const auto known =
+        std::find_if(std::begin(designCommands), std::end(designCommands),
+                     [&command](const CommandName& entry) { return entry.name == command; });
+    if (known == std::end(designCommands)) {
         err << usageError("未知的命令“" + echoedValue(command) + "”").error << '\n';
         return ExitStatus::usage;
     }
-    const ParsedArguments parsed =
-        parseDesignArguments(command == "calc" ? Command::calc : Command::report, arguments);
+    const ParsedArguments parsed = parseDesignArguments(known->command, arguments);
     if (!parsed.invocation) {
         err << parsed.error << '\n';
         return ExitStatus::usage;
     }
-    return runDesign(*parsed.invocation, out, err);
+    const Invocation& invocation = *parsed.invocation;
+    const bool needsCompanion =
+        (invocation.command == Command::sheet && !writers.sheetPdf) ||
+        (invocation.command == Command::bom &&
+         workbookType(*invocation.outputPath) == OutputType::xlsx && !writers.equipmentXlsx);
+    if (needsCompanion) {
+        return static_cast<ExitStatus>(runCompanion(arguments, err));
+    }
+    return runDesign(invocation, out, err, writers);
 }
 
 }  // namespace dtii

@@ -2,9 +2,15 @@
 // writes the text the windows would show.
 #pragma once
 
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "core/report/calculation_sheet.h"
+#include "core/report/equipment_list.h"
 
 namespace dtii {
 
@@ -14,11 +20,23 @@ enum class ExitStatus : int {
     usage = 2,     // bad arguments, or a design file that cannot be read or is malformed
 };
 
+// Writers of the output files that need libraries dtii-calc itself does without (Qt for the PDF,
+// libxlsxwriter for the workbook). Each returns a message naming the path and the reason when
+// the file could not be written.
+struct OutputWriters {
+    std::function<std::optional<std::string>(const SheetSource&, const std::filesystem::path&)>
+        sheetPdf;
+    std::function<std::optional<std::string>(const std::vector<EquipmentListRow>&,
+                                             const std::filesystem::path&)>
+        equipmentXlsx;
+};
+
 // Runs dtii-calc with the arguments that follow the program name. `out` receives the text (write
 // it unchanged: CR LF line breaks, no line break at the end); `err` receives one line per message
-// box, input box or error.
+// box, input box or error. A sheet or workbook asked for without its writer is handed, with the
+// same arguments, to the companion program dtii-calc-sheet.
 ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
-                          std::ostream& err);
+                          std::ostream& err, const OutputWriters& writers = {});
 
 // "dtii-calc：problem（用法见 dtii-calc --help）", the one shape of every usage error.
 std::string usageMessage(const std::string& problem);

@@ -27,6 +27,11 @@ std::string helpText() {
   dtii-calc report [--append 报告文件] 设计文件
       计算、按 equipment 一节选取设备，输出计算结果及设备清单；
       --append 同时把这份清单追加到报告文件（与报告窗口的存盘相同：GBK 编码，带引号）。
+  dtii-calc sheet 设计文件 -o 计算书.pdf
+      与 report 相同地计算和选取设备，写出 A4 计算书（PDF）；日期取 project.date，
+      缺少时取 SOURCE_DATE_EPOCH 所在的日期（UTC），再缺少时取今天。
+  dtii-calc bom 设计文件 -o 设备表.xlsx|设备表.csv
+      写出设备及结构件表，按扩展名为 Excel 工作簿或 UTF-8 CSV。
   dtii-calc check [--json] 设计文件
       计算（与 calc 相同），再做设计校核：输送带强度、输送能力、电动机、
       减速器速比（equipment 一节有 D 时）、拉紧装置；每项一行，给出合格/不合格
@@ -70,6 +75,7 @@ std::string helpText() {
     text += keyNames(equipmentBoxKeys);
     text += R"(；
       legHeight 为支腿高度输入框的回答（缺少时按取消处理）。
+  project 一节（可省略）：name designer checker date，即计算书的工程名称、设计、校核、日期。
   checks 一节（可选，校核参数）：requiredSafetyFactor 要求的安全系数（大于 0；
       缺省时棉帆布 8、其他帆布 10、钢绳芯 7），surchargeAngle 动堆积角（度，
       大于 0 且不超过 45，缺省 20），motorSpeed 电动机同步转速（3000、1500、

@@ -11,6 +11,7 @@
 #include "core/design/conveyor_design.h"
 #include "core/dialogs.h"
 #include "core/file/design_file.h"
+#include "core/report/calculation_sheet.h"
 #include "core/windows/equipment_window.h"
 #include "ui/check_settings.h"
 #include "ui/platform.h"
@@ -43,6 +44,14 @@ public:
     UserDialogs& dialogs();
     // The window the boxes open over now; null for the active one.
     QWidget* raisingWindow() const { return raisingWindow_; }
+
+    // The calculation sheet's title block, edited in the report window and saved with the design.
+    ProjectInfo& project() { return project_; }
+    // The input window's texts of the last calculation, and the last equipment selection.
+    void setComputedInputs(DesignFile typed) { computedInputs_ = std::move(typed); }
+    void setSelection(EquipmentSelection selection) { selection_ = std::move(selection); }
+    // What the sheet of the current report is made from, with the checks of the record.
+    SheetSource sheetSource() const;
 
     // Each shows its window modeless and brings it to the front, creating it when it is not open;
     // a new window opens centred over `opener` (the active window when none is named).
@@ -83,6 +92,9 @@ private:
     std::optional<EquipmentEntries> equipment_;
     QPointer<QWidget> raisingWindow_;
     CheckSettings checkSettings_;
+    ProjectInfo project_;
+    DesignFile computedInputs_;
+    EquipmentSelection selection_;
     QPointer<InputForm> inputWindow_;
     QPointer<ResultsForm> resultsWindow_;
     QPointer<EquipmentForm> equipmentWindow_;

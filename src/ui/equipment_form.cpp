@@ -152,6 +152,7 @@ void EquipmentForm::confirm() {
     showModel();
     session_.keepEquipmentEntries(captureEquipmentWindow(model_, legHeight_));
     if (result.outcome == SelectionOutcome::completed) {
+        session_.setSelection(result.selection);
         session_.showReport(result.reportText, this);
         close();
     }

@@ -408,6 +408,9 @@ DesignFile InputForm::shownDesign() const {
     DesignFile design = captureInputWindow(shown, session_.design());
     design.equipment = session_.equipmentEntries();
     design.checks = session_.checkSettings().texts();
+    if (session_.project() != ProjectInfo{}) {
+        design.project = session_.project();
+    }
     return design;
 }
 
@@ -500,6 +503,7 @@ void InputForm::handleCompute() {
         outcome = computeDrive(model_, session_.design(), session_.dialogsFrom(*this));
     });
     if (outcome == ComputeOutcome::computed) {
+        session_.setComputedInputs(captureInputWindow(model_, session_.design()));
         session_.checkSettings().setBeltType(model_.lists[InputList::beltType].text);
         session_.showResults(session_.design().shared.resultsText, this);
     }
@@ -588,6 +592,7 @@ void InputForm::openDesign(const QString& path) {
         enterDesignIntoWindow(*design, model_, session_.design(), session_.dialogsFrom(*this));
         session_.enterEquipmentEntries(design->equipment);
         session_.checkSettings().setTexts(design->checks);
+        session_.project() = design->project.value_or(ProjectInfo{});
     });
     rememberRecentDesignFile(path);
     startDocument(std::filesystem::path(path.toStdU16String()));

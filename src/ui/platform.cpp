@@ -68,6 +68,11 @@ QString DesktopPlatform::chooseFileToSave(QWidget* parent, const QString& filter
                : QString();
 }
 
+QString DesktopPlatform::chooseSavePath(QWidget* parent, const QString& filter,
+                                        const QString& suggested, QString* selectedFilter) {
+    return QFileDialog::getSaveFileName(parent, QString(), suggested, filter, selectedFilter);
+}
+
 QString programChoiceFilter() {
     return qtNameFilter(toQString(programFilter), onWindows);
 }

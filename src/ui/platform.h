@@ -27,6 +27,15 @@ public:
 
     // A modal file-save dialog (it asks before replacing a file); empty when cancelled.
     virtual QString chooseFileToSave(QWidget* parent, const QString& filter) = 0;
+
+    // The same, starting at `suggested` (a folder and file name); `selectedFilter`, when given,
+    // receives the filter the person picked.
+    virtual QString chooseSavePath(QWidget* parent, const QString& filter, const QString& suggested,
+                                   QString* selectedFilter) {
+        (void)suggested;
+        (void)selectedFilter;
+        return chooseFileToSave(parent, filter);
+    }
 };
 
 // The real operating system.
@@ -37,6 +46,8 @@ public:
     bool startProgram(const QString& program) override;
     QString chooseFileToOpen(QWidget* parent, const QString& filter) override;
     QString chooseFileToSave(QWidget* parent, const QString& filter) override;
+    QString chooseSavePath(QWidget* parent, const QString& filter, const QString& suggested,
+                           QString* selectedFilter) override;
 };
 
 // The program-choice filter of the calculator button, written as a Qt name filter.

@@ -13,6 +13,7 @@
 #include "ui/checks_panel.h"
 #include "ui/column_alignment.h"
 #include "ui/designer_session.h"
+#include "ui/sheet_bar.h"
 #include "ui/text_conversion.h"
 
 namespace dtii {
@@ -57,6 +58,9 @@ ReportForm::ReportForm(DesignerSession& session) : session_(session) {
     tabs->addTab(checks, toQString(checksTabCaption));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    auto* sheetBar = new SheetBar(session_, this);  // print, preview, export, title block
+    layout->setMenuBar(sheetBar->menuBar());
+    layout->addWidget(sheetBar);
     layout->addWidget(tabs);
 
     // The widest report line is about 75 columns; the report has about 50 lines.

@@ -4,6 +4,7 @@
 #include <iconv.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -62,8 +63,9 @@ class DtiiCalc : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() /
-                 ("dtii-calc-" + std::string(info->test_suite_name()) + "-" + info->name());
+        folder =
+            fs::temp_directory_path() / ("dtii-calc-" + std::to_string(::getpid()) + "-" +
+                                         std::string(info->test_suite_name()) + "-" + info->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
@@ -324,7 +326,7 @@ TEST_F(DtiiCalc, HelpAndListsTellHowToWriteADesignFile) {
     EXPECT_EQ(help.err, "");
     for (const char* part :
          {"calc", "report", "--append", "lists", "dtii-conveyor-design", "carryingTiltAngle",
-          "returnBearing", "ploughTrippers", "legHeight", "hT"}) {
+          "returnBearing", "ploughTrippers", "legHeight", "hT", "sheet", "bom", "project"}) {
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
     }
 
@@ -339,6 +341,62 @@ TEST_F(DtiiCalc, HelpAndListsTellHowToWriteADesignFile) {
           "B=800 平行托辊：\"D=89\" \"D=108\" / \"4G204\" \"4G205\" \"4G305\"\n",
           "equipment.takeUpType", "\n  \"绞车拉紧\"\n"}) {
         EXPECT_NE(lists.out.find(part), std::string::npos) << part;
+    }
+}
+
+TEST_F(DtiiCalc, SheetAndBomRunTheWholeRoadWithTheSameMessagesAndWriteTheirFile) {
+#ifndef DTII_WITH_SHEET
+    GTEST_SKIP() << "built without the sheet program dtii-calc-sheet";
+#endif
+    struct Case {
+        const char* command;
+        const char* file;
+        const char* start;  // the file's first bytes
+    };
+    const Case cases[] = {
+        {"sheet", "计算书.pdf", "%PDF-"},
+        {"bom", "设备表.xlsx", "PK"},
+        {"bom", "设备表.CSV", "\xEF\xBB\xBF序号"},
+    };
+    for (const Case& c : cases) {
+        const fs::path out = folder / c.file;
+        const ProgramRun result =
+            run(std::string(c.command) + " " + shellQuoted(example("belt800-trough.json")) +
+                " -o " + shellQuoted(out.string()));
+        EXPECT_EQ(result.status, 0) << c.file << result.err;
+        EXPECT_EQ(result.err, "[输入框] " + legPrompt108 + " -> 1100\n");  // as report, no more
+        EXPECT_EQ(result.out, "");
+        EXPECT_TRUE(readFile(out).starts_with(c.start)) << c.file;
+    }
+    // A check that stops the road stops the sheet too, and nothing is written.
+    std::string design = readFile(example("belt800-trough.json"));
+    design.replace(design.find(R"("D": "800")"), 10, R"("D": "1000")");
+    const ProgramRun stopped =
+        run("sheet - -o " + shellQuoted((folder / "no.pdf").string()), design);
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_EQ(stopped.err,
+              "[消息框] 您输入的传动滚筒直径不合适，推荐选用直径：500,630,800。请重新输入！\n");
+    EXPECT_FALSE(fs::exists(folder / "no.pdf"));
+}
+
+TEST_F(DtiiCalc, SheetAndBomWithoutAUsableOutputFileAreUsageErrors) {
+    const std::string design = shellQuoted(example("belt800-trough.json"));
+    struct Case {
+        std::string arguments;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"sheet " + design, "缺少 -o 输出文件"},
+        {"bom " + design + " -o list.txt", "设备表的输出文件应以 .xlsx 或 .csv 结尾"},
+        {"sheet " + design + " -o", "-o 后面缺少输出文件的路径"},
+        {"bom " + design + " -o a.csv -o b.csv", "-o 只能给一次"},
+        {"report " + design + " -o a.pdf", "未知的选项“-o”"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun result = run(c.arguments);
+        EXPECT_EQ(result.status, 2) << c.arguments;
+        EXPECT_EQ(result.err,
+                  "dtii-calc：" + std::string(c.problem) + "（用法见 dtii-calc --help）\n");
     }
 }
 

@@ -1,6 +1,7 @@
 // The design file: what is written reads back the same, JSON numbers stand for their text, and
 // every kind of bad file is refused with a message naming the file, the key and the problem.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -31,6 +32,7 @@ DesignFile fullDesign() {
     equipment.legHeight = "1100";
     design.equipment = equipment;
     design.checks = CheckTexts{"12", " 25 ", std::nullopt};  // kept as typed
+    design.project = ProjectInfo{"某矿主井", "张三", "", "2026-01-02"};
     return design;
 }
 
@@ -113,6 +115,8 @@ TEST(DesignFile, BadFilesAreRefusedNamingFileKeyAndProblem) {
         {head + R"("inputs": {}})", "未知的键“inputs”"},
         {head + R"("input": {"b": "800"}})", "未知的键“input.b”"},
         {head + R"("equipment": {"d": "800"}})", "未知的键“equipment.d”"},
+        {head + R"("project": {"title": "x"}})", "未知的键“project.title”"},
+        {head + R"("project": {"date": []}})", "键“project.date”的值应为文本或数字，而不是数组"},
         // values of the wrong JSON type
         {head + R"("input": [1]})", "键“input”的值应为对象，而不是数组"},
         {head + R"("equipment": "800"})", "键“equipment”的值应为对象，而不是文本"},
@@ -156,8 +160,7 @@ class DesignFileOnDisk : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = std::filesystem::temp_directory_path() /
-                 ("dtii-designfile-" +
-                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ("dtii-designfile-" + std::to_string(::getpid()) + "-" +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);

@@ -133,6 +133,9 @@ TEST(DesignSweep, RowsCarryTheVariantResultsOrTheRefusal) {
     EXPECT_EQ(rows[1].rfind("2,\"x\"\"y\",refused,,,,,,,,,,,,,,", 0), 0u) << rows[1];
     EXPECT_NE(rows[1].find("请从列表中重新选取"), std::string::npos) << rows[1];
     EXPECT_EQ(rows[2].rfind("-1,4.5+1.5,refused,", 0), 0u) << rows[2];
+
+    DesignSweep designAlone(exampleDesign(), {});
+    EXPECT_EQ(rowsOf(designAlone).size(), 1u);
 }
 
 TEST(DesignSweep, KeysAndValuesTheDesignFileWouldRefuseAreRefused) {

@@ -1,6 +1,7 @@
 // The report file: quoted GBK records appended, never truncated, nothing written when the text
 // cannot be encoded or the file cannot be written; and the questions when the window closes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -19,10 +20,9 @@ using testing::ScriptedDialogs;
 class ReportFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ =
-            fs::temp_directory_path() /
-            ("dtii-report-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ = fs::temp_directory_path() /
+                  ("dtii-report-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         path_ = folder_ / "report.txt";

@@ -50,15 +50,24 @@ float toSingle(double value) {
 
 }  // namespace
 
+std::vector<ListedResult> listedResults(const ConveyorDesign& design) {
+    std::vector<ListedResult> results;
+    results.reserve(listingLines.size());
+    for (const ListingLine& line : listingLines) {
+        results.push_back({line.label, numberText(toSingle(line.value(design))), line.unit});
+    }
+    return results;
+}
+
 std::string resultsText(const ConveyorDesign& design) {
     std::string text;
     text.reserve(600);
-    for (const ListingLine& line : listingLines) {
+    for (const ListedResult& line : listedResults(design)) {
         if (!text.empty()) {
             text += "\r\n";
         }
         text += line.label;
-        text += numberText(toSingle(line.value(design)));
+        text += line.value;
         text += line.unit;
     }
     return text;

@@ -131,13 +131,38 @@ EquipmentEntries readEquipment(const Json& section) {
     return entries;
 }
 
+// The keys of the "project" section and the texts they fill.
+constexpr std::array<std::pair<std::string_view, std::string ProjectInfo::*>, 4> projectKeys{{
+    {"name", &ProjectInfo::name},
+    {"designer", &ProjectInfo::designer},
+    {"checker", &ProjectInfo::checker},
+    {"date", &ProjectInfo::date},
+}};
+
+ProjectInfo readProject(const Json& section) {
+    ProjectInfo project;
+    for (const auto& [key, value] : sectionObject(section, "project").items()) {
+        // Named apart from the binding: clang before 16 cannot capture a structured binding.
+        const std::string& name = key;
+        const auto known = std::find_if(projectKeys.begin(), projectKeys.end(),
+                                        [&name](const auto& entry) { return entry.first == name; });
+        if (known == projectKeys.end()) {
+            throw FormatError{"未知的键" + inQuotes("project." + key)};
+        }
+        project.*(known->second) = valueText(value, "project." + key);
+    }
+    return project;
+}
+
 // The check parameters, each refused here when the checks could not use it.
 CheckTexts readChecks(const Json& section) {
     CheckTexts texts;
     for (const auto& [key, value] : sectionObject(section, "checks").items()) {
         const std::string path = "checks." + key;
+        // Named apart from the binding: clang before 16 cannot capture a structured binding.
+        const std::string& name = key;
         const auto entry = std::find_if(checkParameterKeys.begin(), checkParameterKeys.end(),
-                                        [&](const CheckParameterKey& k) { return k.key == key; });
+                                        [&](const CheckParameterKey& k) { return k.key == name; });
         if (entry == checkParameterKeys.end()) {
             throw FormatError{"未知的键" + inQuotes(path)};
         }
@@ -178,6 +203,8 @@ DesignFile readDesign(const Json& root) {
             readInput(value, design);
         } else if (key == "equipment") {
             design.equipment = readEquipment(value);
+        } else if (key == "project") {
+            design.project = readProject(value);
         } else if (key == "checks") {
             design.checks = readChecks(value);
         } else if (key != "format" && key != "version") {
@@ -403,6 +430,13 @@ std::string designFileText(const DesignFile& design) {
             addText(equipment, "legHeight", *design.equipment->legHeight);
         }
         root["equipment"] = std::move(equipment);
+    }
+    if (design.project) {
+        OrderedJson project = OrderedJson::object();
+        for (const auto& [key, text] : projectKeys) {
+            addText(project, key, (*design.project).*text);
+        }
+        root["project"] = std::move(project);
     }
     if (design.checks) {
         OrderedJson checks = OrderedJson::object();

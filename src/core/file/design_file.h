@@ -70,6 +70,16 @@ struct EquipmentEntries {
     bool operator==(const EquipmentEntries&) const = default;
 };
 
+// The title block of the calculation sheet: 工程名称, 设计, 校核, 日期 (every text may be empty).
+struct ProjectInfo {
+    std::string name;
+    std::string designer;
+    std::string checker;
+    std::string date;
+
+    bool operator==(const ProjectInfo&) const = default;
+};
+
 // Everything a design file holds, as the texts typed or picked in the windows.
 struct DesignFile {
     PerBox<std::string> boxes;
@@ -78,6 +88,7 @@ struct DesignFile {
     std::string returnIdlerForm;
     std::optional<std::string> ploughTrippers;  // present: box checked, the tripper count answer
     std::optional<EquipmentEntries> equipment;  // absent: the file has no "equipment" section
+    std::optional<ProjectInfo> project;         // absent: the file has no "project" section
     std::optional<CheckTexts> checks;           // absent: the file has no "checks" section
 
     bool operator==(const DesignFile&) const = default;

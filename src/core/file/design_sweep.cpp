@@ -235,6 +235,9 @@ struct DesignSweep::State {
             typeDesignIn();
             return true;
         }
+        if (axes.empty()) {
+            return false;  // the design alone is the one variant
+        }
         // The odometer: the last axis turns fastest; `first` is the slowest axis that moved.
         std::size_t first = axes.size();
         while (first > 0) {

@@ -27,9 +27,9 @@ enum class AppendProblem {
 // lock, and the bytes go out in one write (repeated only for the rest of a short write). On a
 // failure the file is cut back to that length; a file that this very call created and that is
 // still empty is removed. Never touches anything that is not a regular file.
-// A writer killed in the middle of its write can leave the start of its record: where the system
-// cannot rule that out, a note beside the file ("<path>.dtii-append") holds the start and length of
-// the record being written, and the next append cuts such a remainder away before its own.
+// A writer killed in the middle of its write can leave the start of its record, so while it
+// writes, a note beside the file ("<path>.dtii-append") holds the start and length of the record,
+// and the next append cuts such a remainder away before its own.
 std::optional<AppendProblem> appendWholeRecord(const std::filesystem::path& path,
                                                std::string_view bytes);
 

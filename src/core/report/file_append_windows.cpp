@@ -11,6 +11,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <string>
 
 namespace dtii {
 namespace {
@@ -161,6 +164,103 @@ void cutBack(HANDLE handle, LARGE_INTEGER length) {
     }
 }
 
+// ---- the note of an append in progress ------------------------------------------------------
+// As on every system, a writer ended in the middle of its write may leave the start of its
+// record. Before writing, a writer notes where its record starts and how long it is beside the
+// file; the next writer, holding the lock and so knowing the noting writer is gone, finds the
+// note and cuts a record that stopped short.
+
+struct AppendNote {
+    unsigned long long volume = 0;
+    unsigned long long fileIndex = 0;
+    long long start = 0;
+    long long length = 0;
+};
+
+std::filesystem::path notePath(const std::filesystem::path& path) {
+    std::filesystem::path note = path;
+    note += L".dtii-append";
+    return note;
+}
+
+std::optional<AppendNote> identity(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (GetFileInformationByHandle(handle, &information) == 0) {
+        return std::nullopt;
+    }
+    AppendNote note;
+    note.volume = information.dwVolumeSerialNumber;
+    note.fileIndex = (static_cast<unsigned long long>(information.nFileIndexHigh) << 32) |
+                     information.nFileIndexLow;
+    return note;
+}
+
+std::optional<AppendNote> readNote(const std::filesystem::path& path) {
+    const FileHandle note(CreateFileW(path.c_str(), GENERIC_READ, shareEverything, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (note.get() == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::array<char, 128> text{};
+    DWORD size = 0;
+    if (ReadFile(note.get(), text.data(), static_cast<DWORD>(text.size() - 1), &size, nullptr) ==
+            0 ||
+        size == 0) {
+        return std::nullopt;
+    }
+    std::array<unsigned long long, 4> fields{};
+    const char* at = text.data();
+    const char* end = text.data() + size;
+    for (unsigned long long& field : fields) {
+        const auto [next, error] = std::from_chars(at, end, field);
+        if (error != std::errc{}) {
+            return std::nullopt;
+        }
+        at = next < end ? next + 1 : next;
+    }
+    return AppendNote{fields[0], fields[1], static_cast<long long>(fields[2]),
+                      static_cast<long long>(fields[3])};
+}
+
+// Cuts away what an earlier writer left of a record it did not finish.
+void repairUnfinishedAppend(HANDLE handle, const std::filesystem::path& note) {
+    const std::optional<AppendNote> unfinished = readNote(note);
+    const std::optional<AppendNote> file = identity(handle);
+    LARGE_INTEGER size{};
+    if (unfinished && file && GetFileSizeEx(handle, &size) != 0 &&
+        unfinished->volume == file->volume && unfinished->fileIndex == file->fileIndex &&
+        size.QuadPart > unfinished->start &&
+        size.QuadPart < unfinished->start + unfinished->length) {
+        LARGE_INTEGER start{};
+        start.QuadPart = unfinished->start;
+        cutBack(handle, start);
+    }
+    DeleteFileW(note.c_str());
+}
+
+// Best effort: without the note (a folder that may not be written) the append still goes out.
+void writeNote(const std::filesystem::path& note, HANDLE file, LARGE_INTEGER start,
+               std::size_t length) {
+    const std::optional<AppendNote> identified = identity(file);
+    if (!identified) {
+        return;
+    }
+    const FileHandle noteFile(CreateFileW(note.c_str(), GENERIC_WRITE, shareEverything, nullptr,
+                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (noteFile.get() == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    const std::string text = std::to_string(identified->volume) + " " +
+                             std::to_string(identified->fileIndex) + " " +
+                             std::to_string(start.QuadPart) + " " + std::to_string(length) + "\n";
+    DWORD written = 0;
+    if (WriteFile(noteFile.get(), text.data(), static_cast<DWORD>(text.size()), &written,
+                  nullptr) != 0 &&
+        written == text.size()) {
+        FlushFileBuffers(noteFile.get());
+    }
+}
+
 void markForRemoval(HANDLE handle) {
     FILE_DISPOSITION_INFO disposition{TRUE};
     SetFileInformationByHandle(handle, FileDispositionInfo, &disposition, sizeof disposition);
@@ -186,16 +286,23 @@ std::optional<AppendProblem> appendWholeRecord(const std::filesystem::path& path
         if (removalPending(file.get())) {
             continue;
         }
+        const std::filesystem::path note = notePath(path);
+        repairUnfinishedAppend(file.get(), note);
         LARGE_INTEGER lengthBefore{};
         if (GetFileSizeEx(file.get(), &lengthBefore) == 0 ||
             SetFilePointerEx(file.get(), lengthBefore, nullptr, FILE_BEGIN) == 0) {
             return AppendProblem::cannotWrite;
         }
+        writeNote(note, file.get(), lengthBefore, bytes.size());
         const DWORD error = writeAll(file.get(), bytes);
+        if (error != ERROR_SUCCESS) {
+            cutBack(file.get(), lengthBefore);
+        }
+        // Only once the file is whole again may the note go.
+        DeleteFileW(note.c_str());
         if (error == ERROR_SUCCESS) {
             return std::nullopt;
         }
-        cutBack(file.get(), lengthBefore);
         if (opened.created && lengthBefore.QuadPart == 0) {
             markForRemoval(file.get());
         }

@@ -6,11 +6,9 @@
 
 #include "core/design/conveyor_design.h"
 #include "core/equipment/equipment_selection.h"
+#include "core/report/report_list_lines.h"
 
 namespace dtii {
-
-// Length of the head chute [mm]: base - deduction / 2, unset constants counting as 0.
-double headChuteLength(const EquipmentSelection& selection);
 
 std::string buildReport(const ConveyorDesign& design, const EquipmentSelection& selection);
 

@@ -1,0 +1,49 @@
+// dtii-calc-sheet: dtii-calc's sheet and bom commands with the writers that need Qt's PDF engine
+// and libxlsxwriter. dtii-calc hands these commands over with its own arguments, so both
+// programs take the same command line.
+#include <QGuiApplication>
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "sheet/sheet_pdf.h"
+#include "xlsx/equipment_list_xlsx.h"
+
+namespace {
+
+// Standard error carries the same lines as dtii-calc's other commands; Qt's own notes about its
+// environment (no runtime folder, and the like) are not among them.
+void keepOnlyQtFailures(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << "dtii-calc：" << message.toStdString() << '\n';
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler(keepOnlyQtFailures);
+    // No window is ever shown: the offscreen platform needs no display, also on a server.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Only the sheet needs Qt's fonts and painting; the workbook starts faster without them.
+    int qtArgc = 1;
+    std::optional<QGuiApplication> application;
+    if (argc > 1 && std::string_view(argv[1]) == "sheet") {
+        application.emplace(qtArgc, argv);
+    }
+
+    dtii::OutputWriters writers;
+    writers.sheetPdf = dtii::writeSheetPdfNow;
+    writers.equipmentXlsx = dtii::writeEquipmentListXlsx;
+
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const dtii::ExitStatus status = dtii::runCommandLine(arguments, std::cout, std::cerr, writers);
+    std::cout.flush();
+    return static_cast<int>(status);
+}

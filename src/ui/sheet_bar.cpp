@@ -1,0 +1,116 @@
+// Menu, toolbar and title-block fields of the report window.
+#include "ui/sheet_bar.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <array>
+#include <string_view>
+
+#include "ui/designer_session.h"
+#include "ui/sheet_output.h"
+#include "ui/text_conversion.h"
+
+namespace dtii {
+namespace {
+
+using SheetCommand = void (*)(DesignerSession&, QWidget*);
+
+struct SheetAction {
+    const char* objectName;
+    std::string_view caption;
+    QKeySequence::StandardKey shortcut;
+    SheetCommand command;
+};
+
+constexpr std::array<SheetAction, 4> sheetActions{{
+    {"PrintSheetAction", "打印(&P)…", QKeySequence::Print, printSheet},
+    {"PreviewSheetAction", "打印预览(&V)…", QKeySequence::UnknownKey, previewSheet},
+    {"ExportPdfAction", "导出PDF(&D)…", QKeySequence::UnknownKey, exportSheetPdf},
+    {"ExportEquipmentAction", "导出设备表(&E)…", QKeySequence::UnknownKey, exportEquipmentList},
+}};
+
+constexpr std::string_view menuCaption = "计算书(&S)";
+
+struct ProjectField {
+    const char* objectName;
+    std::string_view label;
+    std::string ProjectInfo::*text;
+};
+
+constexpr std::array<ProjectField, 4> projectFields{{
+    {"ProjectName", "工程名称：", &ProjectInfo::name},
+    {"ProjectDesigner", "设计：", &ProjectInfo::designer},
+    {"ProjectChecker", "校核：", &ProjectInfo::checker},
+    {"ProjectDate", "日期：", &ProjectInfo::date},
+}};
+
+}  // namespace
+
+SheetBar::SheetBar(DesignerSession& session, QWidget* window) : QWidget(window), session_(session) {
+    setObjectName(QStringLiteral("SheetBar"));
+    menuBar_ = new QMenuBar(window);
+    menuBar_->setObjectName(QStringLiteral("SheetMenuBar"));
+    QMenu* menu = menuBar_->addMenu(toQString(menuCaption));
+    auto* toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("SheetToolBar"));
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+
+    for (const SheetAction& entry : sheetActions) {
+        auto* action = new QAction(toQString(entry.caption), window);
+        action->setObjectName(QLatin1String(entry.objectName));
+        if (entry.shortcut != QKeySequence::UnknownKey) {
+            action->setShortcut(entry.shortcut);
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        const SheetCommand command = entry.command;
+        connect(action, &QAction::triggered, this,
+                [this, window, command] { command(session_, window); });
+        window->addAction(action);
+        menu->addAction(action);
+        toolBar->addAction(action);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolBar);
+    layout->addWidget(buildProjectFields());
+}
+
+QWidget* SheetBar::buildProjectFields() {
+    auto* fields = new QWidget(this);
+    auto* grid = new QGridLayout(fields);
+    grid->setContentsMargins(6, 2, 6, 4);
+    const QString today = toQString(sheetDateNow({}));
+    int column = 0;
+    for (const ProjectField& field : projectFields) {
+        auto* box = new QLineEdit(toQString(session_.project().*field.text), fields);
+        box->setObjectName(QLatin1String(field.objectName));
+        auto* label = new QLabel(toQString(field.label), fields);
+        label->setBuddy(box);
+        if (field.text == &ProjectInfo::date) {
+            box->setPlaceholderText(today);  // what the sheet prints when left empty
+            box->setMinimumWidth(
+                box->fontMetrics().horizontalAdvance(today + QStringLiteral("00")));
+        }
+        const auto member = field.text;
+        connect(box, &QLineEdit::textEdited, this,
+                [this, member](const QString& text) { session_.project().*member = toUtf8(text); });
+        grid->addWidget(label, 0, column++);
+        grid->addWidget(box, 0, column++);
+    }
+    // The project name gets the room; the other three are short.
+    grid->setColumnStretch(1, 3);
+    for (const int stretch : {3, 5, 7}) {
+        grid->setColumnStretch(stretch, 1);
+    }
+    return fields;
+}
+
+}  // namespace dtii
