@@ -9,12 +9,16 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Where the settings (the recently opened design files) are kept.
+    QApplication::setOrganizationName(QStringLiteral("dtii"));
+    QApplication::setApplicationName(QStringLiteral("dtii-designer"));
     dtii::installChineseTranslation(application);
     dtii::ensureChineseFont();
 
     dtii::QtUserDialogs dialogs;
     dtii::DesktopPlatform platform;
     dtii::DesignerSession session(dialogs, platform);
+    dialogs.setOwnerSource([&session] { return session.raisingWindow(); });
     session.showInputWindow();
     return QApplication::exec();
 }
