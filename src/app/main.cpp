@@ -12,6 +12,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Where the settings (the recently opened design files) are kept.
+    QApplication::setOrganizationName(QStringLiteral("dtii"));
+    QApplication::setApplicationName(QStringLiteral("dtii-designer"));
     QApplication::setApplicationVersion(dtii::toQString(dtii::programVersion));
     // The desktop entry and the icon installed with the package carry the same name.
     QGuiApplication::setDesktopFileName(dtii::toQString(dtii::applicationId));
@@ -22,6 +25,7 @@ int main(int argc, char* argv[]) {
     dtii::QtUserDialogs dialogs;
     dtii::DesktopPlatform platform;
     dtii::DesignerSession session(dialogs, platform);
+    dialogs.setOwnerSource([&session] { return session.raisingWindow(); });
     session.showInputWindow();
     return QApplication::exec();
 }

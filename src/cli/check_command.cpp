@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/command_dialogs.h"
+#include "cli/design_arguments.h"
 #include "cli/design_compute.h"
 #include "core/checks/check_parameters.h"
 #include "core/file/design_file.h"
@@ -23,30 +24,20 @@ struct CheckArguments {
 std::optional<CheckArguments> parseCheckArguments(const std::vector<std::string>& arguments,
                                                   std::ostream& err) {
     CheckArguments parsed;
-    std::optional<std::string> designPath;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        std::string problem;
-        if (argument == "--json") {
-            problem = parsed.json ? "--json 只能给一次" : "";
-            parsed.json = true;
-        } else if (argument.size() > 1 && argument.front() == '-') {
-            problem = "未知的选项“" + argument + "”";
-        } else if (designPath) {
-            problem = "只能给一个设计文件，多出了“" + argument + "”";
-        } else {
-            designPath = argument;
-        }
-        if (!problem.empty()) {
-            err << usageMessage(problem) << '\n';
-            return std::nullopt;
-        }
-    }
-    if (!designPath) {
-        err << usageMessage("缺少设计文件（文件为 - 时从标准输入读取）") << '\n';
+    const DesignArguments read =
+        readDesignArguments(arguments, [&parsed](const std::string& option, const NextArgument&) {
+            std::optional<std::string> problem;
+            if (option == "--json") {
+                problem = parsed.json ? "--json 只能给一次" : "";
+                parsed.json = true;
+            }
+            return problem;
+        });
+    if (!read.problem.empty()) {
+        err << usageMessage(read.problem) << '\n';
         return std::nullopt;
     }
-    parsed.designPath = *designPath;
+    parsed.designPath = read.designPath;
     return parsed;
 }
 

@@ -9,6 +9,7 @@
 #include "cli/check_command.h"
 #include "cli/command_dialogs.h"
 #include "cli/companion.h"
+#include "cli/design_arguments.h"
 #include "cli/design_compute.h"
 #include "cli/sweep_command.h"
 #include "core/checks/check_parameters.h"
@@ -84,45 +85,49 @@ ParsedArguments usageError(const std::string& problem) {
     return {std::nullopt, usageMessage(problem)};
 }
 
+// An option that takes one value and may be given once: "" when read, else the problem.
+std::string readOnce(std::optional<std::string>& value, const std::string& option,
+                     const NextArgument& next, std::string_view missingValue) {
+    if (value) {
+        return option + " 只能给一次";
+    }
+    value = next();
+    return value ? std::string() : option + " 后面缺少" + std::string(missingValue);
+}
+
 ParsedArguments parseDesignArguments(Command command, const std::vector<std::string>& arguments) {
     Invocation invocation{command, {}, std::nullopt, std::nullopt};
-    std::optional<std::string> designPath;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--append" && command == Command::report) {
-            if (invocation.appendPath) {
-                return usageError("--append 只能给一次");
+    std::optional<std::string> appendPath;
+    std::optional<std::string> outputPath;
+    const bool writesFile = command == Command::sheet || command == Command::bom;
+    const DesignArguments read = readDesignArguments(
+        arguments,
+        [&](const std::string& option, const NextArgument& next) -> std::optional<std::string> {
+            if (option == "--append" && command == Command::report) {
+                return readOnce(appendPath, option, next, "报告文件的路径");
             }
-            if (i + 1 == arguments.size()) {
-                return usageError("--append 后面缺少报告文件的路径");
+            if (option == "-o" && writesFile) {
+                return readOnce(outputPath, option, next, "输出文件的路径");
             }
-            invocation.appendPath = pathFromUtf8(arguments[++i]);
-        } else if (argument == "-o" && (command == Command::sheet || command == Command::bom)) {
-            if (invocation.outputPath) {
-                return usageError("-o 只能给一次");
-            }
-            if (i + 1 == arguments.size()) {
-                return usageError("-o 后面缺少输出文件的路径");
-            }
-            invocation.outputPath = pathFromUtf8(arguments[++i]);
-        } else if (argument.size() > 1 && argument.front() == '-') {
-            return usageError("未知的选项“" + echoedValue(argument) + "”");
-        } else if (designPath) {
-            return usageError("只能给一个设计文件，多出了“" + echoedValue(argument) + "”");
-        } else {
-            designPath = argument;
-        }
+            return std::nullopt;
+        });
+    if (!read.problem.empty()) {
+        return usageError(read.problem);
     }
-    if (!designPath) {
-        return usageError("缺少设计文件（文件为 - 时从标准输入读取）");
+    if (appendPath) {
+        invocation.appendPath = pathFromUtf8(*appendPath);
     }
+    if (outputPath) {
+        invocation.outputPath = pathFromUtf8(*outputPath);
+    }
+    const std::string designPath = read.designPath;
     if ((command == Command::sheet || command == Command::bom) && !invocation.outputPath) {
         return usageError("缺少 -o 输出文件");
     }
     if (command == Command::bom && !workbookType(*invocation.outputPath)) {
         return usageError("设备表的输出文件应以 .xlsx 或 .csv 结尾");
     }
-    invocation.designPath = *designPath;
+    invocation.designPath = designPath;
     return {invocation, {}};
 }
 

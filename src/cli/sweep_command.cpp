@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "cli/design_arguments.h"
+#include "core/echoed_value.h"
 #include "core/file/design_file.h"
 #include "core/file/design_sweep.h"
 #include "core/file/sweep_values.h"
@@ -19,12 +21,12 @@ struct SweepArguments {
 std::string readAxis(const std::string& argument, std::vector<SweepAxis>& axes) {
     const std::size_t equals = argument.find('=');
     if (equals == std::string::npos || equals == 0) {
-        return "--vary 的参数应为 键=值，而不是“" + argument + "”";
+        return "--vary 的参数应为 键=值，而不是“" + echoedValue(argument) + "”";
     }
     const std::string key = argument.substr(0, equals);
     SweepValuesResult values = sweepValues(std::string_view(argument).substr(equals + 1));
     if (!values.error.empty()) {
-        return "键“" + key + "”：" + values.error;
+        return "键“" + echoedValue(key) + "”：" + values.error;
     }
     axes.push_back({key, std::move(values.values)});
     return {};
@@ -33,34 +35,24 @@ std::string readAxis(const std::string& argument, std::vector<SweepAxis>& axes) 
 std::optional<SweepArguments> parseSweepArguments(const std::vector<std::string>& arguments,
                                                   std::ostream& err) {
     SweepArguments parsed;
-    std::optional<std::string> designPath;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        std::string problem;
-        if (argument == "--vary") {
-            problem = i + 1 == arguments.size() ? "--vary 后面缺少 键=值"
-                                                : readAxis(arguments[++i], parsed.axes);
-        } else if (argument.size() > 1 && argument.front() == '-') {
-            problem = "未知的选项“" + argument + "”";
-        } else if (designPath) {
-            problem = "只能给一个设计文件，多出了“" + argument + "”";
-        } else {
-            designPath = argument;
-        }
-        if (!problem.empty()) {
-            err << usageMessage(problem) << '\n';
-            return std::nullopt;
-        }
+    const DesignArguments read = readDesignArguments(
+        arguments, [&parsed](const std::string& option, const NextArgument& next) {
+            std::optional<std::string> problem;
+            if (option == "--vary") {
+                const std::optional<std::string> axis = next();
+                problem = axis ? readAxis(*axis, parsed.axes) : "--vary 后面缺少 键=值";
+            }
+            return problem;
+        });
+    std::string problem = read.problem;
+    if (problem.empty() && parsed.axes.empty()) {
+        problem = "至少要给一个 --vary 键=值";
     }
-    if (!designPath) {
-        err << usageMessage("缺少设计文件（文件为 - 时从标准输入读取）") << '\n';
+    if (!problem.empty()) {
+        err << usageMessage(problem) << '\n';
         return std::nullopt;
     }
-    if (parsed.axes.empty()) {
-        err << usageMessage("至少要给一个 --vary 键=值") << '\n';
-        return std::nullopt;
-    }
-    parsed.designPath = *designPath;
+    parsed.designPath = read.designPath;
     return parsed;
 }
 

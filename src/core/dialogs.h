@@ -20,6 +20,9 @@ inline constexpr std::string_view questionCaption = "询问框";
 
 enum class MessageIcon { none, information, question };
 
+// The answers to the question asked before unsaved edits would be lost.
+enum class UnsavedEditsAnswer { save, discard, cancel };
+
 class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
@@ -33,6 +36,15 @@ public:
 
     // A modal question with the question icon and OK/Cancel; true for OK.
     virtual bool askOkCancel(std::string_view text, std::string_view caption) = 0;
+
+    // A modal question with 保存 / 不保存 / 取消 before unsaved edits would be lost. Where nobody
+    // can be asked, nothing is thrown away: the answer is cancel.
+    virtual UnsavedEditsAnswer askSaveDiscardCancel(std::string_view text,
+                                                    std::string_view caption) {
+        (void)text;
+        (void)caption;
+        return UnsavedEditsAnswer::cancel;
+    }
 };
 
 }  // namespace dtii

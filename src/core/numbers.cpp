@@ -28,7 +28,14 @@ bool isDigit(char c) {
 // overflow the integer; the saturated value still reads as infinity or zero.
 constexpr long exponentLimit = 100000;
 
-double readCleanNumber(std::string_view text) {
+// A leading number read from text without blanks, and where it ends.
+struct CleanReading {
+    double value = 0.0;
+    std::size_t end = 0;  // one past the last character that belongs to the number
+    bool found = false;   // false when the text does not start with a number
+};
+
+CleanReading readCleanNumber(std::string_view text) {
     std::size_t pos = 0;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -62,7 +69,7 @@ double readCleanNumber(std::string_view text) {
         }
     }
     if (!anyDigit) {
-        return 0.0;
+        return {};
     }
     long exponent = 0;
     if (pos < text.size() &&
@@ -82,10 +89,11 @@ double readCleanNumber(std::string_view text) {
                 ++expPos;
             }
             exponent = expNegative ? -exponent : exponent;
+            pos = expPos;
         }
     }
     if (!seenNonZero) {
-        return negative ? -0.0 : 0.0;
+        return {negative ? -0.0 : 0.0, pos, true};
     }
     if (exponent != 0) {
         mantissa += 'e';
@@ -99,7 +107,18 @@ double readCleanNumber(std::string_view text) {
         // Too large reads as infinite, too small as zero.
         value = leadingPosition + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, pos, true};
+}
+
+std::string withoutIgnoredBlanks(std::string_view text) {
+    std::string cleaned;
+    cleaned.reserve(text.size());
+    for (const char c : text) {
+        if (!isIgnoredBlank(c)) {
+            cleaned += c;
+        }
+    }
+    return cleaned;
 }
 
 // ---- writing ----------------------------------------------------------------------------------
@@ -270,14 +289,16 @@ std::string formatNumber(double value, int significantDigits) {
 }  // namespace
 
 double readLeadingNumber(std::string_view text) {
-    std::string cleaned;
-    cleaned.reserve(text.size());
-    for (const char c : text) {
-        if (!isIgnoredBlank(c)) {
-            cleaned += c;
-        }
-    }
-    return readCleanNumber(cleaned);
+    return readCleanNumber(withoutIgnoredBlanks(text)).value;
+}
+
+TypedNumberReading inspectTypedNumber(std::string_view text) {
+    const std::string cleaned = withoutIgnoredBlanks(text);
+    const CleanReading reading = readCleanNumber(cleaned);
+    const bool digitAfter =
+        reading.found && std::any_of(cleaned.begin() + static_cast<std::ptrdiff_t>(reading.end),
+                                     cleaned.end(), isDigit);
+    return {reading.value, !cleaned.empty() && !reading.found, digitAfter};
 }
 
 std::optional<std::int16_t> roundToInt16(double value) {

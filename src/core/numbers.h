@@ -15,6 +15,16 @@ namespace dtii {
 // too large for a double reads as an infinity.
 double readLeadingNumber(std::string_view text);
 
+// How a typed text fares under the leading-number rule, for warning the person while they type:
+// a text that is not empty but has no leading number, or has another digit after its number
+// ("1,2" reads 1), will likely not read as they meant.
+struct TypedNumberReading {
+    double value = 0.0;             // what readLeadingNumber makes of the text
+    bool noNumber = false;          // not empty, yet no leading number: reads as 0
+    bool digitAfterNumber = false;  // a digit follows where the number ended
+};
+TypedNumberReading inspectTypedNumber(std::string_view text);
+
 // Rounds to the nearest whole number with halves going to the even neighbour; empty when the
 // result does not fit a 16-bit signed integer (or the value is not finite).
 std::optional<std::int16_t> roundToInt16(double value);

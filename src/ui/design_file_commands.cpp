@@ -1,12 +1,11 @@
 // Design files from the input window.
 #include "ui/design_file_commands.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "core/file/design_file.h"
 #include "core/file/design_replay.h"
+#include "core/windows/design_document.h"
 #include "ui/text_conversion.h"
 
 namespace dtii {
@@ -31,6 +30,10 @@ public:
     bool askOkCancel(std::string_view text, std::string_view caption) override {
         return person_.askOkCancel(text, caption);
     }
+    UnsavedEditsAnswer askSaveDiscardCancel(std::string_view text,
+                                            std::string_view caption) override {
+        return person_.askSaveDiscardCancel(text, caption);
+    }
 
 private:
     UserDialogs& person_;
@@ -43,40 +46,38 @@ std::filesystem::path toPath(const QString& path) {
 
 }  // namespace
 
-void saveDesignToFile(const InputWindow& window, const ConveyorDesign& design,
-                      const CheckSettings& checks, const ProjectInfo& project, Platform& platform,
-                      UserDialogs& dialogs, QWidget* parent) {
+QString chooseDesignFileToSave(Platform& platform, QWidget* parent) {
     const QString chosen = platform.chooseFileToSave(parent, toQString(designFilter));
     if (chosen.isEmpty()) {
-        return;
+        return chosen;
     }
-    DesignFile file = captureInputWindow(window, design);
-    file.checks = checks.texts();
-    if (project != ProjectInfo{}) {
-        file.project = project;
-    }
-    if (const std::optional<std::string> reason = saveDesignFile(file, toPath(chosen))) {
-        dialogs.showMessage(std::string(saveFailed) + *reason, programTitle, MessageIcon::none);
-    }
+    return QString::fromStdU16String(withDesignExtension(toPath(chosen)).u16string());
 }
 
-bool openDesignFile(InputWindow& window, ConveyorDesign& design, CheckSettings& checks,
-                    ProjectInfo& project, Platform& platform, UserDialogs& dialogs,
-                    QWidget* parent) {
-    const QString chosen = platform.chooseFileToOpen(parent, toQString(designFilter));
-    if (chosen.isEmpty()) {
+QString chooseDesignFileToOpen(Platform& platform, QWidget* parent) {
+    return platform.chooseFileToOpen(parent, toQString(designFilter));
+}
+
+bool writeDesignFile(const DesignFile& design, const QString& path, UserDialogs& dialogs) {
+    if (const std::optional<std::string> reason = saveDesignFile(design, toPath(path))) {
+        dialogs.showMessage(std::string(saveFailed) + *reason, programTitle, MessageIcon::none);
         return false;
     }
-    const DesignFileResult loaded = loadDesignFile(toPath(chosen));
+    return true;
+}
+
+std::optional<DesignFile> readDesignFile(const QString& path, UserDialogs& dialogs) {
+    DesignFileResult loaded = loadDesignFile(toPath(path));
     if (!loaded.design) {
         dialogs.showMessage(loaded.error, programTitle, MessageIcon::none);
-        return false;
     }
-    DesignAnswers answers(dialogs, loaded.design->ploughTrippers);
-    replayInputWindow(*loaded.design, window, design, answers);
-    checks.setTexts(loaded.design->checks);
-    project = loaded.design->project.value_or(ProjectInfo{});
-    return true;
+    return std::move(loaded.design);
+}
+
+void enterDesignIntoWindow(const DesignFile& design, InputWindow& window, ConveyorDesign& record,
+                           UserDialogs& dialogs) {
+    DesignAnswers answers(dialogs, design.ploughTrippers);
+    replayInputWindow(design, window, record, answers);
 }
 
 }  // namespace dtii

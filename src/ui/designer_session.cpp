@@ -1,12 +1,14 @@
 // Creating, showing and tracking the windows of one run.
 #include "ui/designer_session.h"
 
+#include <QApplication>
 #include <QWidget>
 
 #include "ui/equipment_form.h"
 #include "ui/input_form.h"
 #include "ui/report_form.h"
 #include "ui/results_form.h"
+#include "ui/window_placement.h"
 
 namespace dtii {
 namespace {
@@ -17,13 +19,19 @@ void bringToFront(QWidget& window) {
     window.activateWindow();
 }
 
-// A window pointer that is created on first use and after every close.
+// A window pointer that is created on first use and after every close; a new window opens over
+// its opener.
 template <typename Form>
-Form& openForm(QPointer<Form>& slot, DesignerSession& session) {
+Form& openForm(QPointer<Form>& slot, DesignerSession& session, const QWidget* opener) {
     if (slot.isNull()) {
         slot = new Form(session);
+        placeOver(*slot, opener);
     }
     return *slot;
+}
+
+QWidget* openerOr(QWidget* opener) {
+    return opener != nullptr ? opener : QApplication::activeWindow();
 }
 
 }  // namespace
@@ -36,6 +44,16 @@ DesignerSession::~DesignerSession() {
     delete equipmentWindow_.data();
     delete resultsWindow_.data();
     delete inputWindow_.data();
+}
+
+UserDialogs& DesignerSession::dialogsFrom(QWidget& window) {
+    raisingWindow_ = &window;
+    return dialogs_;
+}
+
+UserDialogs& DesignerSession::dialogs() {
+    raisingWindow_.clear();
+    return dialogs_;
 }
 
 SheetSource DesignerSession::sheetSource() const {
@@ -62,29 +80,60 @@ ReportForm* DesignerSession::reportWindow() const {
 }
 
 InputForm* DesignerSession::showInputWindow() {
-    InputForm& window = openForm(inputWindow_, *this);
+    InputForm& window = openForm(inputWindow_, *this, nullptr);
     bringToFront(window);
     return &window;
 }
 
-ResultsForm* DesignerSession::showResults(std::string_view resultsText) {
-    ResultsForm& window = openForm(resultsWindow_, *this);
+ResultsForm* DesignerSession::showResults(std::string_view resultsText, QWidget* opener) {
+    ResultsForm& window = openForm(resultsWindow_, *this, openerOr(opener));
     window.setResultsText(resultsText);
     bringToFront(window);
     return &window;
 }
 
-EquipmentForm* DesignerSession::showEquipmentWindow() {
-    EquipmentForm& window = openForm(equipmentWindow_, *this);
+EquipmentForm* DesignerSession::showEquipmentWindow(QWidget* opener) {
+    EquipmentForm& window = openForm(equipmentWindow_, *this, openerOr(opener));
     bringToFront(window);
     return &window;
 }
 
-ReportForm* DesignerSession::showReport(std::string_view reportText) {
-    ReportForm& window = openForm(reportWindow_, *this);
+ReportForm* DesignerSession::showReport(std::string_view reportText, QWidget* opener) {
+    ReportForm& window = openForm(reportWindow_, *this, openerOr(opener));
     window.setReportText(reportText);
     bringToFront(window);
     return &window;
+}
+
+bool DesignerSession::closeOtherWindows() {
+    const std::array<QWidget*, 3> others = {reportWindow_.data(), equipmentWindow_.data(),
+                                            resultsWindow_.data()};
+    for (QWidget* window : others) {
+        if (window != nullptr && !window->close()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<EquipmentEntries> DesignerSession::equipmentEntries() const {
+    if (!equipmentWindow_.isNull()) {
+        return equipmentWindow_->shownEntries();
+    }
+    return equipment_;
+}
+
+void DesignerSession::keepEquipmentEntries(const EquipmentEntries& entries) {
+    equipment_ = entries;
+    Q_EMIT designEdited();
+}
+
+void DesignerSession::enterEquipmentEntries(const std::optional<EquipmentEntries>& entries) {
+    equipment_ = entries;
+    if (!equipmentWindow_.isNull()) {
+        equipmentWindow_->showEntries(entries);
+    }
+    Q_EMIT designEdited();
 }
 
 }  // namespace dtii

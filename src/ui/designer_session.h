@@ -4,6 +4,8 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
+#include <optional>
 #include <string_view>
 
 #include "core/design/conveyor_design.h"
@@ -34,8 +36,14 @@ public:
     ConveyorDesign& design() { return design_; }
     EquipmentWindowValues& equipmentValues() { return equipmentValues_; }
     CheckSettings& checkSettings() { return checkSettings_; }
-    UserDialogs& dialogs() { return dialogs_; }
     Platform& platform() { return platform_; }
+
+    // The boxes of a handler of `window`: they open over that window.
+    UserDialogs& dialogsFrom(QWidget& window);
+    // Boxes that open over whichever window is active.
+    UserDialogs& dialogs();
+    // The window the boxes open over now; null for the active one.
+    QWidget* raisingWindow() const { return raisingWindow_; }
 
     // The calculation sheet's title block, edited in the report window and saved with the design.
     ProjectInfo& project() { return project_; }
@@ -45,11 +53,12 @@ public:
     // What the sheet of the current report is made from, with the checks of the record.
     SheetSource sheetSource() const;
 
-    // Each shows its window modeless and brings it to the front, creating it when it is not open.
+    // Each shows its window modeless and brings it to the front, creating it when it is not open;
+    // a new window opens centred over `opener` (the active window when none is named).
     InputForm* showInputWindow();
-    ResultsForm* showResults(std::string_view resultsText);
-    EquipmentForm* showEquipmentWindow();
-    ReportForm* showReport(std::string_view reportText);
+    ResultsForm* showResults(std::string_view resultsText, QWidget* opener = nullptr);
+    EquipmentForm* showEquipmentWindow(QWidget* opener = nullptr);
+    ReportForm* showReport(std::string_view reportText, QWidget* opener = nullptr);
 
     // The open windows; null when closed.
     InputForm* inputWindow() const;
@@ -57,11 +66,31 @@ public:
     EquipmentForm* equipmentWindow() const;
     ReportForm* reportWindow() const;
 
+    // Closes every window but the input window, each with its own closing question; false when
+    // one of them stays open.
+    bool closeOtherWindows();
+
+    // The equipment-list entries of the design: those the open equipment window shows, otherwise
+    // the ones last confirmed or opened from a design file; absent when there are none yet.
+    std::optional<EquipmentEntries> equipmentEntries() const;
+    // Entries confirmed in the equipment window (kept when it closes).
+    void keepEquipmentEntries(const EquipmentEntries& entries);
+    // Entries of an opened design file; the open equipment window shows them at once.
+    void enterEquipmentEntries(const std::optional<EquipmentEntries>& entries);
+    // The last confirmed or opened entries, which a new equipment window starts from.
+    const std::optional<EquipmentEntries>& keptEquipmentEntries() const { return equipment_; }
+
+Q_SIGNALS:
+    // Something of the design outside the input window changed (the equipment entries).
+    void designEdited();
+
 private:
     UserDialogs& dialogs_;
     Platform& platform_;
     ConveyorDesign design_;
     EquipmentWindowValues equipmentValues_;
+    std::optional<EquipmentEntries> equipment_;
+    QPointer<QWidget> raisingWindow_;
     CheckSettings checkSettings_;
     ProjectInfo project_;
     DesignFile computedInputs_;

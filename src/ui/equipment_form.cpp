@@ -9,9 +9,13 @@
 #include <QVBoxLayout>
 #include <string_view>
 
+#include "core/file/design_replay.h"
+#include "core/windows/leg_height_memory.h"
 #include "ui/designer_session.h"
 #include "ui/prompt_combo_box.h"
+#include "ui/reading_warning.h"
 #include "ui/text_conversion.h"
+#include "ui/window_keys.h"
 
 namespace dtii {
 namespace {
@@ -53,6 +57,8 @@ EquipmentForm::EquipmentForm(DesignerSession& session) : session_(session) {
         box->setObjectName(QStringLiteral("Text%1").arg(entry.box));
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
         label->setBuddy(box);
+        warnAboutReading(*box);
+        connect(box, &QLineEdit::textChanged, &session_, &DesignerSession::designEdited);
         boxes_[static_cast<std::size_t>(entry.box)] = box;
         rows->addWidget(label, row, 0);
         rows->addWidget(box, row, 1);
@@ -62,6 +68,7 @@ EquipmentForm::EquipmentForm(DesignerSession& session) : session_(session) {
     auto* command1 = new QPushButton(toQString(confirmCaption), this);
     command1->setObjectName(QStringLiteral("Command1"));
     connect(command1, &QPushButton::clicked, this, &EquipmentForm::confirm);
+    makeDefaultButton(*this, *command1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(command1);
@@ -78,8 +85,37 @@ EquipmentForm::EquipmentForm(DesignerSession& session) : session_(session) {
     layout->addLayout(buttons);
 
     loadEquipmentWindow(model_);
+    if (const auto& kept = session_.keptEquipmentEntries()) {
+        replayEquipmentWindow(*kept, model_);
+        legHeight_ = kept->legHeight;
+    }
     showModel();
     combo1_->keepTextsWhole();
+    connect(combo1_, &QComboBox::currentTextChanged, &session_, &DesignerSession::designEdited);
+    // Entries left unconfirmed go with the window; the input window's modified mark follows once
+    // the window is gone.
+    connect(this, &QObject::destroyed, &session_, &DesignerSession::designEdited,
+            Qt::QueuedConnection);
+}
+
+std::optional<EquipmentEntries> EquipmentForm::shownEntries() const {
+    EquipmentWindow shown = model_;
+    shown.takeUpList = combo1_->state();
+    for (std::size_t box = 1; box < boxes_.size(); ++box) {
+        shown.boxes[box] = toUtf8(boxes_[box]->text());
+    }
+    EquipmentEntries entries = captureEquipmentWindow(shown, legHeight_);
+    if (entries == EquipmentEntries{} && !session_.keptEquipmentEntries()) {
+        return std::nullopt;
+    }
+    return entries;
+}
+
+void EquipmentForm::showEntries(const std::optional<EquipmentEntries>& entries) {
+    loadEquipmentWindow(model_);
+    replayEquipmentWindow(entries.value_or(EquipmentEntries{}), model_);
+    legHeight_ = entries ? entries->legHeight : std::nullopt;
+    showModel();
 }
 
 void EquipmentForm::readWidgets() {
@@ -101,18 +137,23 @@ void EquipmentForm::showModel() {
         QLineEdit* box = boxes_[static_cast<std::size_t>(*model_.focusBox)];
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();
+    } else if (model_.focusTakeUpList) {
+        combo1_->setFocus(Qt::OtherFocusReason);
     }
     model_.focusBox.reset();
+    model_.focusTakeUpList = false;
 }
 
 void EquipmentForm::confirm() {
     readWidgets();
+    LegHeightMemory answers(session_.dialogsFrom(*this), legHeight_);
     const ConfirmResult result =
-        confirmEquipment(model_, session_.design(), session_.equipmentValues(), session_.dialogs());
+        confirmEquipment(model_, session_.design(), session_.equipmentValues(), answers);
     showModel();
+    session_.keepEquipmentEntries(captureEquipmentWindow(model_, legHeight_));
     if (result.outcome == SelectionOutcome::completed) {
         session_.setSelection(result.selection);
-        session_.showReport(result.reportText);
+        session_.showReport(result.reportText, this);
         close();
     }
 }

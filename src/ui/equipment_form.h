@@ -4,7 +4,10 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <string>
 
+#include "core/file/design_file.h"
 #include "core/windows/equipment_window.h"
 
 class QLineEdit;
@@ -17,7 +20,15 @@ class PromptComboBox;
 class EquipmentForm : public QWidget {
     Q_OBJECT
 public:
+    // Opens with the entries the session last kept, or empty.
     explicit EquipmentForm(DesignerSession& session);
+
+    // The entries as the window shows them, with the last leg-height answer; absent while the
+    // window is still empty and the session kept no entries.
+    std::optional<EquipmentEntries> shownEntries() const;
+
+    // Shows these entries (empty entries when absent), as a design file opened.
+    void showEntries(const std::optional<EquipmentEntries>& entries);
 
 private:
     void confirm();
@@ -26,6 +37,7 @@ private:
 
     DesignerSession& session_;
     EquipmentWindow model_;
+    std::optional<std::string> legHeight_;  // the last answer to the leg-height box
     PromptComboBox* combo1_ = nullptr;
     std::array<QLineEdit*, 6> boxes_{};  // Text1 ... Text5 at [1] .. [5]
 };

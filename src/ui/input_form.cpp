@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <string_view>
@@ -26,7 +28,10 @@
 #include "ui/design_file_commands.h"
 #include "ui/designer_session.h"
 #include "ui/prompt_combo_box.h"
+#include "ui/reading_warning.h"
+#include "ui/recent_files.h"
 #include "ui/text_conversion.h"
+#include "ui/window_keys.h"
 
 namespace dtii {
 namespace {
@@ -96,7 +101,10 @@ constexpr std::string_view plyLabel = "输    送    带    层    数：";
 // The design-file menu above the top row.
 constexpr std::string_view fileMenuCaption = "文件(&F)";
 constexpr std::string_view openDesignCaption = "打开设计文件(&O)…";
+constexpr std::string_view recentDesignsCaption = "最近打开(&R)";
+constexpr std::string_view noRecentDesigns = "（无）";
 constexpr std::string_view saveDesignCaption = "保存设计文件(&S)…";
+constexpr std::string_view saveDesignAsCaption = "另存为(&A)…";
 
 struct CommandButton {
     const char* name;
@@ -128,18 +136,11 @@ QString entryLabelText(const EntryRow& entry) {
                                             : text;
 }
 
-// Another window coming to the front, or a popup opening, takes the keyboard away without the
-// person leaving the box: the box keeps its place in the window's focus and loses nothing.
-bool leavesTheBox(const QFocusEvent& event) {
-    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
-}
-
 }  // namespace
 
 InputForm::InputForm(DesignerSession& session) : session_(session) {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(toQString(programTitle));
 
     // Built in reading order, which is also the order the Tab key follows.
     QMenuBar* menuBar = buildMenuBar();
@@ -177,6 +178,22 @@ InputForm::InputForm(DesignerSession& session) : session_(session) {
          {InputList::workingCondition, InputList::runningCondition, InputList::drumSurface}) {
         lists_[list]->keepTextsWhole();
     }
+
+    // Every change of what the windows show may change the modified mark.
+    const auto follow = [this] { showDocumentState(); };
+    for (const InputBox box : inputBoxes) {
+        warnAboutReading(*boxes_[box]);
+        connect(boxes_[box], &QLineEdit::textChanged, this, follow);
+    }
+    for (const InputList list : inputLists) {
+        connect(lists_[list], &QComboBox::currentTextChanged, this, follow);
+    }
+    for (QButtonGroup* group : idlerGroups_) {
+        connect(group, &QButtonGroup::idToggled, this, follow);
+    }
+    connect(&session_, &DesignerSession::designEdited, this, follow);
+    connect(&session_.checkSettings(), &CheckSettings::changed, this, follow);
+    startDocument({});
 }
 
 InputForm::~InputForm() {
@@ -192,10 +209,19 @@ QMenuBar* InputForm::buildMenuBar() {
     open->setObjectName(QStringLiteral("OpenDesignAction"));
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &InputForm::handleOpenDesign);
+    recentMenu_ = fileMenu->addMenu(toQString(recentDesignsCaption));
+    recentMenu_->setObjectName(QStringLiteral("RecentDesignsMenu"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &InputForm::fillRecentMenu);
+    fillRecentMenu();
+    fileMenu->addSeparator();
     QAction* save = fileMenu->addAction(toQString(saveDesignCaption));
     save->setObjectName(QStringLiteral("SaveDesignAction"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &InputForm::handleSaveDesign);
+    QAction* saveAs = fileMenu->addAction(toQString(saveDesignAsCaption));
+    saveAs->setObjectName(QStringLiteral("SaveDesignAsAction"));
+    saveAs->setShortcut(QKeySequence::SaveAs);
+    connect(saveAs, &QAction::triggered, this, &InputForm::handleSaveDesignAs);
     addHelpMenu(*menuBar, *this);
     return menuBar;
 }
@@ -215,6 +241,12 @@ QWidget* InputForm::buildTopRow() {
     check1_->setFocusPolicy(Qt::StrongFocus);
     connect(check1_, &QCheckBox::toggled, this, &InputForm::handlePloughTrippersToggle);
     layout->addWidget(check1_);
+    tripperCount_ = new QLabel(row);
+    tripperCount_->setObjectName(QStringLiteral("TripperCount"));
+    // Room for "99 个" whether or not a count is shown, so the row does not shift.
+    tripperCount_->setMinimumWidth(
+        tripperCount_->fontMetrics().horizontalAdvance(QStringLiteral("99 ") + toQString("个")));
+    layout->addWidget(tripperCount_);
     return row;
 }
 
@@ -306,6 +338,8 @@ QWidget* InputForm::buildButtonRow() {
         auto* button = new QPushButton(toQString(commandButtons[index].caption), row);
         button->setObjectName(QLatin1String(commandButtons[index].name));
         button->setFocusPolicy(Qt::StrongFocus);
+        // Enter presses the focused button, and 确定 (compute) anywhere else.
+        button->setAutoDefault(true);
         buttons[index] = button;
         layout->addStretch();
         layout->addWidget(button);
@@ -315,6 +349,7 @@ QWidget* InputForm::buildButtonRow() {
     connect(buttons[1], &QPushButton::clicked, this, &InputForm::handleCalculator);
     connect(buttons[2], &QPushButton::clicked, this, &InputForm::handleReset);
     connect(buttons[3], &QPushButton::clicked, this, &InputForm::close);
+    makeDefaultButton(*this, *buttons[0]);
     return row;
 }
 
@@ -337,28 +372,48 @@ PromptComboBox* InputForm::makeList(InputList list) {
 }
 
 bool InputForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == boxes_[InputBox::beltWidth] && event->type() == QEvent::FocusOut &&
-        leavesTheBox(static_cast<const QFocusEvent&>(*event))) {
+    // Every way out of the box stores the width, another window or a menu taking the keyboard
+    // included, so whatever the person does next uses the width they see. A box that a handler's
+    // own message or question takes the keyboard from is not left by the person: the handler has
+    // read it already, and a second handler inside the first would show its message twice.
+    if (watched == boxes_[InputBox::beltWidth] && event->type() == QEvent::FocusOut && !closing_ &&
+        !handling_) {
         handleBeltWidthLostFocus();
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void InputForm::readWidgets() {
+    readWidgetsInto(model_);
+}
+
+void InputForm::readWidgetsInto(InputWindow& window) const {
     for (const InputBox box : inputBoxes) {
-        model_.boxes[box] = toUtf8(boxes_[box]->text());
+        window.boxes[box] = toUtf8(boxes_[box]->text());
     }
     for (const InputList list : inputLists) {
-        model_.lists[list].text = toUtf8(lists_[list]->currentText());
+        window.lists[list].text = toUtf8(lists_[list]->currentText());
     }
     // The buttons' ids are their numbers.
     const auto checkedButton = [](const QButtonGroup& group) -> std::optional<IdlerButton> {
         const int id = group.checkedId();
         return id > 0 ? std::optional<IdlerButton>(static_cast<IdlerButton>(id)) : std::nullopt;
     };
-    model_.carryingIdlerButton = checkedButton(*idlerGroups_[0]);
-    model_.returnIdlerButton = checkedButton(*idlerGroups_[1]);
-    model_.ploughTrippers = check1_->isChecked();
+    window.carryingIdlerButton = checkedButton(*idlerGroups_[0]);
+    window.returnIdlerButton = checkedButton(*idlerGroups_[1]);
+    window.ploughTrippers = check1_->isChecked();
+}
+
+DesignFile InputForm::shownDesign() const {
+    InputWindow shown = model_;
+    readWidgetsInto(shown);
+    DesignFile design = captureInputWindow(shown, session_.design());
+    design.equipment = session_.equipmentEntries();
+    design.checks = session_.checkSettings().texts();
+    if (session_.project() != ProjectInfo{}) {
+        design.project = session_.project();
+    }
+    return design;
 }
 
 void InputForm::showModel() {
@@ -387,12 +442,17 @@ void InputForm::showModel() {
         const QSignalBlocker blocker(check1_);
         check1_->setChecked(model_.ploughTrippers);
     }
+    tripperCount_->setText(toQString(ploughTripperCountText(model_, session_.design())));
     if (model_.focusBox) {
         QLineEdit* box = boxes_[*model_.focusBox];
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();
+    } else if (model_.focusList) {
+        lists_[*model_.focusList]->setFocus(Qt::OtherFocusReason);
     }
     model_.focusBox.reset();
+    model_.focusList.reset();
+    showDocumentState();
 }
 
 void InputForm::storeBeltWidthIfFocused() {
@@ -403,19 +463,22 @@ void InputForm::storeBeltWidthIfFocused() {
 
 template <class Handler>
 void InputForm::runHandler(Handler&& handler) {
+    const QScopedValueRollback<bool> handling(handling_, true);
     readWidgets();
     handler();
     showModel();
 }
 
 void InputForm::handleBeltWidthLostFocus() {
-    runHandler([this] { beltWidthLostFocus(model_, session_.design(), session_.dialogs()); });
+    runHandler(
+        [this] { beltWidthLostFocus(model_, session_.design(), session_.dialogsFrom(*this)); });
 }
 
 void InputForm::handleIdlerFormClick(IdlerButton button) {
     storeBeltWidthIfFocused();
-    runHandler(
-        [this, button] { chooseIdlerForm(model_, session_.design(), session_.dialogs(), button); });
+    runHandler([this, button] {
+        chooseIdlerForm(model_, session_.design(), session_.dialogsFrom(*this), button);
+    });
 }
 
 void InputForm::handleListPick(InputList list) {
@@ -425,13 +488,13 @@ void InputForm::handleListPick(InputList list) {
 
 void InputForm::handleListOpening(InputList list) {
     storeBeltWidthIfFocused();
-    runHandler([this, list] { openList(model_, session_.dialogs(), list); });
+    runHandler([this, list] { openList(model_, session_.dialogsFrom(*this), list); });
 }
 
 void InputForm::handlePloughTrippersToggle(bool checked) {
     storeBeltWidthIfFocused();
     runHandler([this, checked] {
-        ploughTrippersChanged(model_, session_.design(), session_.dialogs(), checked);
+        ploughTrippersChanged(model_, session_.design(), session_.dialogsFrom(*this), checked);
     });
 }
 
@@ -439,39 +502,143 @@ void InputForm::handleCompute() {
     storeBeltWidthIfFocused();
     ComputeOutcome outcome = ComputeOutcome::refused;
     runHandler([this, &outcome] {
-        outcome = computeDrive(model_, session_.design(), session_.dialogs());
+        outcome = computeDrive(model_, session_.design(), session_.dialogsFrom(*this));
     });
     if (outcome == ComputeOutcome::computed) {
         session_.setComputedInputs(captureInputWindow(model_, session_.design()));
         session_.checkSettings().setBeltType(model_.lists[InputList::beltType].text);
-        session_.showResults(session_.design().shared.resultsText);
+        session_.showResults(session_.design().shared.resultsText, this);
     }
 }
 
 void InputForm::handleCalculator() {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
-    openCalculator(session_.platform(), session_.dialogs(), this);
-}
-
-void InputForm::handleOpenDesign() {
-    storeBeltWidthIfFocused();
-    runHandler([this] {
-        openDesignFile(model_, session_.design(), session_.checkSettings(), session_.project(),
-                       session_.platform(), session_.dialogs(), this);
-    });
-}
-
-void InputForm::handleSaveDesign() {
-    storeBeltWidthIfFocused();
-    runHandler([this] {
-        saveDesignToFile(model_, session_.design(), session_.checkSettings(), session_.project(),
-                         session_.platform(), session_.dialogs(), this);
-    });
+    openCalculator(session_.platform(), session_.dialogsFrom(*this), this);
 }
 
 void InputForm::handleReset() {
+    const QScopedValueRollback<bool> handling(handling_, true);
     storeBeltWidthIfFocused();
+    if (!leaveDesign()) {
+        return;
+    }
     runHandler([this] { resetInputWindow(model_); });
+    // A cleared window is a new design: nothing in it to save yet.
+    startDocument({});
+}
+
+void InputForm::closeEvent(QCloseEvent* event) {
+    const QScopedValueRollback<bool> handling(handling_, true);
+    if (!leaveDesign() || !session_.closeOtherWindows()) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    event->accept();
+}
+
+// ---- the design file -------------------------------------------------------------------------
+
+void InputForm::fillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList files = recentDesignFiles();
+    for (const QString& path : files) {
+        QAction* action = recentMenu_->addAction(path);
+        connect(action, &QAction::triggered, this, [this, path] { handleOpenRecent(path); });
+    }
+    if (files.isEmpty()) {
+        recentMenu_->addAction(toQString(noRecentDesigns))->setEnabled(false);
+    }
+}
+
+bool InputForm::leaveDesign() {
+    switch (askBeforeLeaving(document_, shownDesign(), session_.dialogsFrom(*this))) {
+        case LeaveDecision::proceed:
+            return true;
+        case LeaveDecision::saveFirst:
+            return saveDesign(false);
+        case LeaveDecision::stay:
+            break;
+    }
+    return false;
+}
+
+bool InputForm::saveDesign(bool askForPath) {
+    const QScopedValueRollback<bool> handling(handling_, true);
+    storeBeltWidthIfFocused();
+    QString path = QString::fromStdU16String(document_.path.u16string());
+    if (askForPath || path.isEmpty()) {
+        path = chooseDesignFileToSave(session_.platform(), this);
+        if (path.isEmpty()) {
+            return false;
+        }
+    }
+    const DesignFile design = shownDesign();
+    if (!writeDesignFile(design, path, session_.dialogsFrom(*this))) {
+        return false;
+    }
+    document_ = {std::filesystem::path(path.toStdU16String()), design};
+    rememberRecentDesignFile(path);
+    showDocumentState();
+    return true;
+}
+
+void InputForm::openDesign(const QString& path) {
+    const std::optional<DesignFile> design = readDesignFile(path, session_.dialogsFrom(*this));
+    if (!design) {
+        forgetRecentDesignFile(path);
+        return;
+    }
+    runHandler([this, &design] {
+        enterDesignIntoWindow(*design, model_, session_.design(), session_.dialogsFrom(*this));
+        session_.enterEquipmentEntries(design->equipment);
+        session_.checkSettings().setTexts(design->checks);
+        session_.project() = design->project.value_or(ProjectInfo{});
+    });
+    rememberRecentDesignFile(path);
+    startDocument(std::filesystem::path(path.toStdU16String()));
+}
+
+void InputForm::startDocument(std::filesystem::path path) {
+    document_ = {std::move(path), shownDesign()};
+    showDocumentState();
+}
+
+void InputForm::showDocumentState() {
+    if (closing_) {
+        return;
+    }
+    setWindowTitle(toQString(documentWindowTitle(document_)));
+    setWindowModified(hasUnsavedEdits(document_, shownDesign()));
+}
+
+void InputForm::handleOpenDesign() {
+    const QScopedValueRollback<bool> handling(handling_, true);
+    storeBeltWidthIfFocused();
+    if (!leaveDesign()) {
+        return;
+    }
+    const QString path = chooseDesignFileToOpen(session_.platform(), this);
+    if (!path.isEmpty()) {
+        openDesign(path);
+    }
+}
+
+void InputForm::handleOpenRecent(const QString& path) {
+    const QScopedValueRollback<bool> handling(handling_, true);
+    storeBeltWidthIfFocused();
+    if (leaveDesign()) {
+        openDesign(path);
+    }
+}
+
+void InputForm::handleSaveDesign() {
+    saveDesign(false);
+}
+
+void InputForm::handleSaveDesignAs() {
+    saveDesign(true);
 }
 
 }  // namespace dtii

@@ -5,11 +5,15 @@
 #include <QWidget>
 #include <array>
 
+#include "core/file/design_file.h"
+#include "core/windows/design_document.h"
 #include "core/windows/input_window.h"
 
 class QButtonGroup;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
 
 namespace dtii {
@@ -26,8 +30,15 @@ public:
     InputForm(const InputForm&) = delete;
     InputForm& operator=(const InputForm&) = delete;
 
+    // The design as the windows show it now: the input window's entries and choices and the
+    // equipment entries; what saving writes and what the modified mark compares.
+    DesignFile shownDesign() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing the input window ends the program: after the unsaved-edits question every other
+    // window closes too.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QMenuBar* buildMenuBar();
@@ -41,6 +52,7 @@ private:
 
     // Widget state into the window model, and the model back into the widgets.
     void readWidgets();
+    void readWidgetsInto(InputWindow& window) const;
     void showModel();
     // Clicking a control that does not take the focus leaves the belt-width box focused; its
     // value is stored before the click is handled all the same.
@@ -58,7 +70,18 @@ private:
     void handleCalculator();
     void handleReset();
     void handleOpenDesign();
+    void handleOpenRecent(const QString& path);
     void handleSaveDesign();
+    void handleSaveDesignAs();
+
+    // The design file the window edits.
+    void fillRecentMenu();
+    // With unsaved edits, asks 保存 / 不保存 / 取消; true when the shown design may go.
+    bool leaveDesign();
+    bool saveDesign(bool askForPath);
+    void openDesign(const QString& path);
+    void startDocument(std::filesystem::path path);
+    void showDocumentState();
 
     DesignerSession& session_;
     InputWindow model_;
@@ -66,6 +89,11 @@ private:
     PerList<PromptComboBox*> lists_{};
     std::array<QButtonGroup*, 2> idlerGroups_{};  // carrying, return
     QCheckBox* check1_ = nullptr;
+    QLabel* tripperCount_ = nullptr;  // the plough-tripper count beside Check1
+    QMenu* recentMenu_ = nullptr;
+    DesignDocument document_;
+    bool closing_ = false;
+    bool handling_ = false;  // a handler is running
 };
 
 }  // namespace dtii

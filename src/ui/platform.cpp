@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 #include <array>
@@ -17,9 +18,9 @@ namespace {
 constexpr std::string_view windowsCalculator = "c:\\windows\\calc.exe";
 constexpr std::string_view programFilter = "应用程序(*.exe)|*.EXE|所有文件(*.*)|*.*";
 
-// Common desktop calculators, tried in this order.
-constexpr std::array<std::string_view, 7> desktopCalculators = {
-    "gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk", "speedcrunch", "xcalc",
+// The desktops' own calculators, tried in this order.
+constexpr std::array<std::string_view, 5> desktopCalculators = {
+    "gnome-calculator", "kcalc", "qalculate-gtk", "galculator", "xcalc",
 };
 
 #ifdef Q_OS_WIN
@@ -56,7 +57,15 @@ QString DesktopPlatform::chooseFileToOpen(QWidget* parent, const QString& filter
 }
 
 QString DesktopPlatform::chooseFileToSave(QWidget* parent, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+    QFileDialog dialog(parent, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the first extension of the filter ("设计文件
+    // (*.json)" gives ".json"), and the dialog asks before replacing the file of that full name.
+    const QRegularExpression firstExtension(QStringLiteral(R"(\*\.(\w+))"));
+    dialog.setDefaultSuffix(firstExtension.match(filter).captured(1));
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().constFirst()
+               : QString();
 }
 
 QString DesktopPlatform::chooseSavePath(QWidget* parent, const QString& filter,

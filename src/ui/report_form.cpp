@@ -81,8 +81,8 @@ std::string ReportForm::reportText() const {
 }
 
 void ReportForm::closeEvent(QCloseEvent* event) {
-    const ReportWindowClose decision =
-        reportWindowClosing(reportText(), session_.platform().reportFilePath(), session_.dialogs());
+    const ReportWindowClose decision = reportWindowClosing(
+        reportText(), session_.platform().reportFilePath(), session_.dialogsFrom(*this));
     if (decision == ReportWindowClose::keepOpen) {
         event->ignore();
         return;

@@ -11,6 +11,7 @@
 #include "ui/checks_panel.h"
 #include "ui/designer_session.h"
 #include "ui/text_conversion.h"
+#include "ui/window_keys.h"
 
 namespace dtii {
 namespace {
@@ -29,10 +30,16 @@ ResultsForm::ResultsForm(DesignerSession& session) : session_(session) {
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The listing is read, selected and copied, never edited; Tab moves on to the button.
+    text1_->setReadOnly(true);
+    text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text1_->setTabChangesFocus(true);
 
     auto* command1 = new QPushButton(toQString(confirmCaption), this);
     command1->setObjectName(QStringLiteral("Command1"));
     connect(command1, &QPushButton::clicked, this, &ResultsForm::confirm);
+    makeDefaultButton(*this, *command1);
+    closeOnEscape(*this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -64,8 +71,8 @@ void ResultsForm::setResultsText(std::string_view resultsText) {
 }
 
 void ResultsForm::confirm() {
-    if (askForEquipmentList(session_.dialogs())) {
-        session_.showEquipmentWindow();
+    if (askForEquipmentList(session_.dialogsFrom(*this))) {
+        session_.showEquipmentWindow(this);
     }
     close();
 }

@@ -50,6 +50,9 @@ TEST(EquipmentWindowConfirm, IncompleteEntriesStopBeforeAnythingIsRead) {
         EXPECT_EQ(dialogs.shown[0].caption, programTitle);
         EXPECT_EQ(values.D, 123) << "nothing read: " << gap.name;
         EXPECT_EQ(values.widthCode, "05") << gap.name;
+        EXPECT_EQ(window.focusTakeUpList, gap.box == 0) << gap.name;
+        EXPECT_EQ(window.focusBox, gap.box == 0 ? std::nullopt : std::optional<int>(gap.box))
+            << gap.name;
     }
 }
 

@@ -1,6 +1,7 @@
 // The input window's own commands: the belt-width box, the plough-tripper box and reset.
 #include <gtest/gtest.h>
 
+#include "core/design/list_choices.h"
 #include "core/windows/input_window.h"
 #include "support/example_design.h"
 #include "support/scripted_dialogs.h"
@@ -176,6 +177,48 @@ TEST(ResetCommand, ClearsTheWindowButNotTheRecordAndComputingAgainIsRefused) {
     EXPECT_EQ(computeDrive(window, design, dialogs), ComputeOutcome::refused);
     EXPECT_EQ(dialogs.messageTexts(),
               std::vector<std::string>{"请检查您是否已经完整地输入了各项数据！"});
+}
+
+TEST(IncompleteDesign, FocusGoesToTheFirstEmptyEntryAsTheWindowReads) {
+    struct Case {
+        const char* gaps;
+        std::vector<InputEntry> emptied;
+        InputEntry focused;
+    };
+    for (const Case& c : {
+             Case{"first list", {InputList::workingCondition}, InputList::workingCondition},
+             Case{"L before wrap angle",
+                  {InputBox::wrapAngle, InputBox::conveyorLength},
+                  InputBox::conveyorLength},
+             Case{"belt type before plies",
+                  {InputBox::plies, InputList::beltType},
+                  InputList::beltType},
+             Case{"carrying bearing before return trough",
+                  {InputBox::returnTroughAngle, InputList::carryingBearing},
+                  InputList::carryingBearing},
+         }) {
+        ConveyorDesign design;
+        InputWindow window;
+        testing::ScriptedDialogs dialogs;
+        testing::enterExampleDesign(design, window, dialogs);
+        for (const InputEntry entry : c.emptied) {
+            if (const auto* box = std::get_if<InputBox>(&entry)) {
+                window.boxes[*box].clear();
+            } else {
+                const InputList list = std::get<InputList>(entry);
+                window.lists[list].text = std::string(listPrompt(list));
+            }
+        }
+        dialogs.shown.clear();
+        EXPECT_EQ(computeDrive(window, design, dialogs), ComputeOutcome::refused) << c.gaps;
+        EXPECT_EQ(dialogs.messageTexts(),
+                  std::vector<std::string>{"请检查您是否已经完整地输入了各项数据！"})
+            << c.gaps;
+        const InputEntry focused =
+            window.focusBox ? InputEntry(*window.focusBox) : InputEntry(window.focusList.value());
+        EXPECT_EQ(focused, c.focused) << c.gaps;
+        EXPECT_FALSE(window.focusBox && window.focusList) << c.gaps;
+    }
 }
 
 }  // namespace

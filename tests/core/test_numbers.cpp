@@ -52,6 +52,34 @@ TEST(ReadLeadingNumber, ReadsValuesTooLargeForADoubleAsInfinite) {
     EXPECT_EQ(readLeadingNumber("0.0000001e400"), std::numeric_limits<double>::infinity());
 }
 
+TEST(InspectTypedNumber, FlagsATextWithoutNumberOrWithDigitsAfterIt) {
+    struct Case {
+        const char* text;
+        double value;
+        bool noNumber;
+        bool digitAfter;
+    };
+    for (const Case& c : {
+             Case{"800", 800, false, false},
+             Case{"800mm", 800, false, false},
+             Case{"", 0, false, false},
+             Case{"abc", 0, true, false},
+             Case{".", 0, true, false},
+             Case{"1,2", 1, false, true},
+             Case{"1.2.3", 1.2, false, true},
+             Case{"12-3", 12, false, true},
+             Case{"1 2", 12, false, false},  // blanks are ignored: one number
+             Case{"5E+3", 5000, false, false},
+             Case{"5Ex1", 5, false, true},
+         }) {
+        const TypedNumberReading reading = inspectTypedNumber(c.text);
+        EXPECT_EQ(reading.value, c.value) << c.text;
+        EXPECT_EQ(reading.value, readLeadingNumber(c.text)) << c.text;
+        EXPECT_EQ(reading.noNumber, c.noNumber) << c.text;
+        EXPECT_EQ(reading.digitAfterNumber, c.digitAfter) << c.text;
+    }
+}
+
 TEST(RoundToInt16, RoundsHalvesToEvenAndReportsWhatDoesNotFit) {
     struct Case {
         double value;

@@ -13,7 +13,7 @@
 namespace dtii::testing {
 
 struct ShownBox {
-    enum class Kind { message, input, question };
+    enum class Kind { message, input, question, unsavedEdits };
     Kind kind = Kind::message;
     std::string text;  // message text, input prompt or question
     std::string caption;
@@ -28,6 +28,7 @@ public:
     std::vector<ShownBox> shown;
     std::deque<std::string> textAnswers;  // answers for input boxes; empty text when exhausted
     std::deque<bool> okAnswers;           // answers for questions; a question with none fails
+    std::deque<UnsavedEditsAnswer> unsavedAnswers;  // likewise for the unsaved-edits question
 
     void showMessage(std::string_view text, std::string_view caption, MessageIcon icon) override {
         shown.push_back(
@@ -57,6 +58,21 @@ public:
         }
         const bool answer = okAnswers.front();
         okAnswers.pop_front();
+        return answer;
+    }
+
+    UnsavedEditsAnswer askSaveDiscardCancel(std::string_view text,
+                                            std::string_view caption) override {
+        shown.push_back({ShownBox::Kind::unsavedEdits,
+                         std::string(text),
+                         std::string(caption),
+                         MessageIcon::question,
+                         {}});
+        if (unsavedAnswers.empty()) {
+            throw std::logic_error("unexpected unsaved-edits question: " + std::string(text));
+        }
+        const UnsavedEditsAnswer answer = unsavedAnswers.front();
+        unsavedAnswers.pop_front();
         return answer;
     }
 

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 #include <array>
 
@@ -44,6 +45,9 @@ void ModalWatchdog::check() {
 }
 
 TestRun::TestRun() {
+    // Settings (the recent files) of each test live in its own folder.
+    QCoreApplication::setApplicationName(QStringLiteral("dtii-designer-tests"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, directory.path());
     platform.reportPath = std::filesystem::path(directory.path().toStdString()) / "report-file.txt";
     session = std::make_unique<DesignerSession>(dialogs, platform);
 }

@@ -113,6 +113,8 @@ private Q_SLOTS:
 
         run_->session->checkSettings().setTexts(CheckTexts{"7", "25", "3000"});
         run_->platform.chosenProgram = path;
+        // Parameters changed since the save are unsaved edits: opening asks about them first.
+        run_->dialogs.unsavedAnswers.push_back(UnsavedEditsAnswer::discard);
         form1_->findChild<QAction*>(QStringLiteral("OpenDesignAction"))->trigger();
         QCOMPARE(run_->session->checkSettings().texts(), saved.design->checks);
         QCOMPARE(child<QLineEdit>(form3, "SurchargeAngle")->text(), QStringLiteral("20"));

@@ -329,20 +329,47 @@ private Q_SLOTS:
         QCOMPARE(dialogs().shown.size(), std::size_t{3});
     }
 
-    void exitingLeavesTheReportOpenAndItStillAsksOnClose() {
+    void exitingClosesEveryWindowAfterTheirQuestions_data() {
+        QTest::addColumn<int>("unsavedAnswer");
+        QTest::addColumn<bool>("reportAsked");
+        QTest::addColumn<bool>("reportSaveFails");
+        QTest::addColumn<bool>("everythingCloses");
+        QTest::newRow("not saved: all close")
+            << int(UnsavedEditsAnswer::discard) << true << false << true;
+        QTest::newRow("cancelled: all stay")
+            << int(UnsavedEditsAnswer::cancel) << false << false << false;
+        QTest::newRow("report kept open: input stays")
+            << int(UnsavedEditsAnswer::discard) << true << true << false;
+    }
+
+    void exitingClosesEveryWindowAfterTheirQuestions() {
+        QFETCH(int, unsavedAnswer);
+        QFETCH(bool, reportAsked);
+        QFETCH(bool, reportSaveFails);
+        QFETCH(bool, everythingCloses);
         openReport();
+        if (reportSaveFails) {
+            run_->platform.reportPath =
+                std::filesystem::path(run_->directory.path().toStdString()) / "missing" / "r.txt";
+        }
+        dialogs().unsavedAnswers.push_back(static_cast<UnsavedEditsAnswer>(unsavedAnswer));
+        if (reportAsked) {
+            dialogs().okAnswers.push_back(reportSaveFails);
+        }
         click(*form1_, "Command4");
         settle();
-        QVERIFY(session().inputWindow() == nullptr);
-        form1_ = nullptr;
-        QVERIFY(session().reportWindow() != nullptr);
-        QVERIFY(session().reportWindow()->isVisible());
-        QVERIFY(dialogs().shown.empty());
 
-        dialogs().okAnswers.push_back(false);
-        QVERIFY(session().reportWindow()->close());
-        QCOMPARE(dialogs().shown.size(), std::size_t{1});
-        QCOMPARE(dialogs().shown[0].text, std::string("计算结果和设备清单存盘吗？"));
+        QCOMPARE(dialogs().shown[0].kind, ShownBox::Kind::unsavedEdits);
+        QCOMPARE(dialogs().shown.size() > 1, reportAsked);
+        if (reportAsked) {
+            QCOMPARE(dialogs().shown[1].text, std::string("计算结果和设备清单存盘吗？"));
+        }
+        QCOMPARE(session().inputWindow() == nullptr, everythingCloses);
+        QCOMPARE(session().reportWindow() == nullptr, everythingCloses);
+        QCOMPARE(openWindowsNamed("Form1") + openWindowsNamed("Form2"), everythingCloses ? 0 : 2);
+        if (everythingCloses) {
+            form1_ = nullptr;
+        }
     }
 
     void aClosedWindowComesBackEmpty() {

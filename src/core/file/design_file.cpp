@@ -402,12 +402,18 @@ std::string designFileText(const DesignFile& design) {
         addText(input, box.key, design.boxes[box.control]);
     }
     for (const DesignKey<InputList>& list : inputListKeys) {
+        // Each side's idler form stands before its roller lists, the order a person picks them
+        // in and the order of the example files, so a design opened and saved again is the same
+        // text.
+        if (list.control == InputList::carryingRollerDiameter) {
+            addText(input, "carryingIdlerForm", design.carryingIdlerForm);
+        } else if (list.control == InputList::returnRollerDiameter) {
+            addText(input, "returnIdlerForm", design.returnIdlerForm);
+        }
         if (const auto& text = design.lists[list.control]) {
             addText(input, list.key, *text);
         }
     }
-    addText(input, "carryingIdlerForm", design.carryingIdlerForm);
-    addText(input, "returnIdlerForm", design.returnIdlerForm);
     if (design.ploughTrippers) {
         addText(input, "ploughTrippers", *design.ploughTrippers);
     }

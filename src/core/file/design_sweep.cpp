@@ -14,6 +14,7 @@
 
 #include "core/checks/check_parameters.h"
 #include "core/checks/design_checks.h"
+#include "core/echoed_value.h"
 #include "core/file/design_replay.h"
 #include "core/file/sweep_values.h"
 #include "core/windows/input_window.h"
@@ -87,7 +88,7 @@ std::string resolve(Axis& axis) {
             std::find_if(checkParameterKeys.begin(), checkParameterKeys.end(),
                          [&key](const CheckParameterKey& k) { return k.key == key; });
         if (parameter == checkParameterKeys.end()) {
-            return "未知的键“" + key + "”（可变化的是 input 与 checks 两节的键）";
+            return "未知的键“" + echoedValue(key) + "”（可变化的是 input 与 checks 两节的键）";
         }
         axis.kind = AxisKind::checkParameter;
         axis.parameter = &*parameter;
@@ -101,7 +102,7 @@ std::string resolve(Axis& axis) {
             problem = "应为“槽形托辊”、“V形托辊”、“平行托辊”或空文本";
         }
         if (!problem.empty()) {
-            return "键“" + key + "”的值“" + value + "”" + problem;
+            return "键“" + echoedValue(key) + "”的值“" + echoedValue(value) + "”" + problem;
         }
     }
     return {};
@@ -295,10 +296,10 @@ DesignSweep::DesignSweep(const DesignFile& base, std::vector<SweepAxis> axes)
             return other.values.key == axis.values.key;
         });
         if (s.error.empty() && repeated) {
-            s.error = "键“" + axis.values.key + "”只能变化一次";
+            s.error = "键“" + echoedValue(axis.values.key) + "”只能变化一次";
         }
         if (s.error.empty() && axis.values.values.empty()) {
-            s.error = "键“" + axis.values.key + "”没有值";
+            s.error = "键“" + echoedValue(axis.values.key) + "”没有值";
         }
         s.axes.push_back(std::move(axis));
     }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/echoed_value.h"
 #include "core/file/design_file.h"
 
 namespace dtii {
@@ -37,7 +38,7 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
 }
 
 SweepValuesResult rangeValues(std::string_view text) {
-    const std::string quoted = "“" + std::string(text) + "”";
+    const std::string quoted = "“" + echoedValue(text) + "”";
     const std::vector<std::string_view> parts = split(text, ':');
     std::optional<double> start, stop, step;
     if (parts.size() == 3) {

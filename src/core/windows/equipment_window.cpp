@@ -24,12 +24,25 @@ constexpr int headDistanceBox = 3;
 constexpr int tailDistanceBox = 4;
 constexpr int snubPulleyBox = 5;
 
-// Text5 (the snub pulley) is not required; a take-up type typed instead of picked is accepted.
-bool entryComplete(const EquipmentWindow& window) {
-    const std::array required{drivePulleyBox, tailPulleyBox, headDistanceBox, tailDistanceBox};
-    const bool boxesFilled = std::ranges::none_of(
-        required, [&](int box) { return window.boxes[static_cast<std::size_t>(box)].empty(); });
-    return boxesFilled && window.takeUpList.text != takeUpPrompt;
+// The required boxes top to bottom as the window shows them; Text5 (the snub pulley) is not
+// required.
+constexpr std::array requiredBoxes{drivePulleyBox, tailPulleyBox, headDistanceBox, tailDistanceBox};
+
+// Sends the focus to the first missing entry; false when nothing is missing. A take-up type typed
+// instead of picked is accepted.
+bool focusFirstMissing(EquipmentWindow& window) {
+    if (window.takeUpList.text == takeUpPrompt) {
+        window.focusTakeUpList = true;
+        return true;
+    }
+    const auto empty = std::ranges::find_if(requiredBoxes, [&](int box) {
+        return window.boxes[static_cast<std::size_t>(box)].empty();
+    });
+    if (empty == requiredBoxes.end()) {
+        return false;
+    }
+    window.focusBox = *empty;
+    return true;
 }
 
 // A diameter whose rounded value does not fit 16 bits is kept as 0, which no width lists, so the
@@ -68,7 +81,8 @@ double drivePulleyLoad(double T1, double T2) {
 ConfirmResult confirmEquipment(EquipmentWindow& window, const ConveyorDesign& design,
                                EquipmentWindowValues& values, UserDialogs& dialogs) {
     window.focusBox.reset();
-    if (!entryComplete(window)) {
+    window.focusTakeUpList = false;
+    if (focusFirstMissing(window)) {
         dialogs.showMessage(incompleteMessage, programTitle, MessageIcon::none);
         return {};
     }

@@ -30,6 +30,7 @@ struct EquipmentWindow {
     ListState takeUpList;              // Combo1
     std::array<std::string, 6> boxes;  // Text1 ... Text5 at [1] .. [5]; [0] unused
     std::optional<int> focusBox;       // box to focus with its text selected after a stop
+    bool focusTakeUpList = false;      // the take-up list to focus after a stop
 };
 
 // What happens when the window loads: the take-up list gets its prompt and four items.
@@ -47,7 +48,9 @@ struct ConfirmResult {
 double drivePulleyLoad(double T1, double T2);
 
 // Command1 of the equipment-list window. A stop leaves the window's entries as typed and sets
-// focusBox when the width names a box to focus; nothing else of the run is kept.
+// focusBox when the width names a box to focus, or focuses the first missing entry (the take-up
+// list, then the required boxes top to bottom) after the incompleteness message; nothing else of
+// the run is kept.
 ConfirmResult confirmEquipment(EquipmentWindow& window, const ConveyorDesign& design,
                                EquipmentWindowValues& values, UserDialogs& dialogs);
 

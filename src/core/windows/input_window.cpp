@@ -14,6 +14,7 @@
 #include "core/design/list_choices.h"
 #include "core/design/roller_tables.h"
 #include "core/design/selection_lists.h"
+#include "core/file/design_file.h"
 #include "core/numbers.h"
 
 namespace dtii {
@@ -77,18 +78,22 @@ void refillRollerLists(InputWindow& window, const ConveyorDesign& design, IdlerS
 
 // ---- compute-time checks ----------------------------------------------------------------------
 
-bool isComplete(const InputWindow& window) {
-    for (const InputBox box : inputBoxes) {
-        if (window.boxes[box].empty()) {
-            return false;
+bool isMissing(const InputWindow& window, InputEntry entry) {
+    if (const auto* box = std::get_if<InputBox>(&entry)) {
+        return window.boxes[*box].empty();
+    }
+    const InputList list = std::get<InputList>(entry);
+    return window.lists[list].text == listPrompt(list);
+}
+
+// The first empty box or list still at its prompt, as the person reads the window.
+std::optional<InputEntry> firstMissingEntry(const InputWindow& window) {
+    for (const InputEntry entry : inputReadingOrder) {
+        if (isMissing(window, entry)) {
+            return entry;
         }
     }
-    for (const InputList list : inputLists) {
-        if (window.lists[list].text == listPrompt(list)) {
-            return false;
-        }
-    }
-    return true;
+    return std::nullopt;
 }
 
 // The leading number of every box.
@@ -304,6 +309,13 @@ void ploughTrippersChanged(InputWindow& window, ConveyorDesign& design, UserDial
     design.input.ploughResistance = ploughResistance(design.input.ploughCount, design.shared.B);
 }
 
+std::string ploughTripperCountText(const InputWindow& window, const ConveyorDesign& design) {
+    if (!window.ploughTrippers) {
+        return {};
+    }
+    return typedNumberText(design.input.ploughCount) + " 个";
+}
+
 void resetInputWindow(InputWindow& window) {
     for (const InputBox box : inputBoxes) {
         window.boxes[box].clear();
@@ -316,8 +328,13 @@ void resetInputWindow(InputWindow& window) {
 }
 
 ComputeOutcome computeDrive(InputWindow& window, ConveyorDesign& design, UserDialogs& dialogs) {
-    if (!isComplete(window)) {
+    if (const std::optional<InputEntry> missing = firstMissingEntry(window)) {
         refuse(window, dialogs, incompleteMessage);
+        if (const auto* box = std::get_if<InputBox>(&*missing)) {
+            window.focusBox = *box;
+        } else {
+            window.focusList = std::get<InputList>(*missing);
+        }
         return ComputeOutcome::refused;
     }
     ConveyorDesign candidate = design;

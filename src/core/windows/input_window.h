@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "core/design/conveyor_design.h"
 #include "core/design/input_fields.h"
@@ -23,7 +24,42 @@ struct InputWindow {
     // A box that should get the focus with its whole text selected (set by a handler, cleared by
     // the window once it has moved the focus).
     std::optional<InputBox> focusBox;
+    // Likewise a list that should get the focus.
+    std::optional<InputList> focusList;
 };
+
+// A box or a list of the input window.
+using InputEntry = std::variant<InputBox, InputList>;
+
+// Every box and list in the order the window shows them, as a person reads it (and the Tab key
+// follows it): the condition lists, the left column, the belt frame, the carrying then the return
+// idler frame.
+inline constexpr std::array<InputEntry, inputBoxCount + inputListCount> inputReadingOrder{{
+    InputList::workingCondition,
+    InputList::runningCondition,
+    InputList::drumSurface,
+    InputBox::beltWidth,
+    InputBox::carryingSpacing,
+    InputBox::returnSpacing,
+    InputBox::materialDensity,
+    InputBox::beltSpeed,
+    InputBox::capacity,
+    InputBox::conveyorLength,
+    InputBox::lift,
+    InputBox::wrapAngle,
+    InputBox::horizontalLength,
+    InputList::beltType,
+    InputList::covers,
+    InputBox::plies,
+    InputBox::carryingTroughAngle,
+    InputList::carryingRollerDiameter,
+    InputBox::carryingTiltAngle,
+    InputList::carryingBearing,
+    InputBox::returnTroughAngle,
+    InputList::returnRollerDiameter,
+    InputBox::returnTiltAngle,
+    InputList::returnBearing,
+}};
 
 // Fills the lists with their prompts and items, writes the friction table and clears the plough
 // resistance: what happens when the input window loads.
@@ -55,9 +91,14 @@ void resetInputWindow(InputWindow& window);
 
 enum class ComputeOutcome { computed, refused };
 
+// The text beside the plough-tripper box: the count the calculation will use ("2 个") while the
+// box is checked, nothing otherwise.
+std::string ploughTripperCountText(const InputWindow& window, const ConveyorDesign& design);
+
 // The compute command: the drive calculation. On `computed`, design.shared.resultsText holds the
 // listing. Before anything is computed it checks, showing only the first failure and then changing
-// nothing in the record: every box filled and no list at its prompt; each list showing one of the
+// nothing in the record: every box filled and no list at its prompt (focusBox or focusList then
+// names the first empty one in reading order); each list showing one of the
 // value-carrying items it offers, whose values are then taken; the entries V, r, a0, au, L, Q, Lh,
 // wrap angle, plies and B in range (focusBox then names the box); the limits of a design that can
 // run (firstBrokenEntryLimit); a roller mass for both sides; and finally results that are finite

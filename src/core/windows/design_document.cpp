@@ -1,0 +1,73 @@
+// The edited design file: unsaved-edits check and question, title, extension, recent files.
+#include "core/windows/design_document.h"
+
+#include <algorithm>
+
+namespace dtii {
+namespace {
+
+constexpr std::string_view modifiedMark = "[*]";
+constexpr std::string_view titleSeparator = " - ";
+constexpr std::string_view designExtension = ".json";
+constexpr std::string_view unsavedQuestionTail = "的修改尚未保存。要保存吗？";
+constexpr std::string_view untitledDesign = "当前设计";
+
+std::string fileNameText(const std::filesystem::path& path) {
+    const std::u8string name = path.filename().u8string();
+    return {name.begin(), name.end()};
+}
+
+}  // namespace
+
+bool hasUnsavedEdits(const DesignDocument& document, const DesignFile& shown) {
+    return !(document.saved == shown);
+}
+
+std::string documentWindowTitle(const DesignDocument& document) {
+    if (document.path.empty()) {
+        return std::string(programTitle) + std::string(modifiedMark);
+    }
+    return fileNameText(document.path) + std::string(modifiedMark) + std::string(titleSeparator) +
+           std::string(programTitle);
+}
+
+LeaveDecision askBeforeLeaving(const DesignDocument& document, const DesignFile& shown,
+                               UserDialogs& dialogs) {
+    if (!hasUnsavedEdits(document, shown)) {
+        return LeaveDecision::proceed;
+    }
+    const std::string subject = document.path.empty() ? std::string(untitledDesign)
+                                                      : "“" + fileNameText(document.path) + "”";
+    switch (
+        dialogs.askSaveDiscardCancel(subject + std::string(unsavedQuestionTail), programTitle)) {
+        case UnsavedEditsAnswer::save:
+            return LeaveDecision::saveFirst;
+        case UnsavedEditsAnswer::discard:
+            return LeaveDecision::proceed;
+        case UnsavedEditsAnswer::cancel:
+            break;
+    }
+    return LeaveDecision::stay;
+}
+
+std::filesystem::path withDesignExtension(std::filesystem::path path) {
+    const std::filesystem::path extension = path.filename().extension();
+    if (extension.empty()) {
+        path += std::string(designExtension);
+    } else if (extension == ".") {
+        path += std::string(designExtension.substr(1));
+    }
+    return path;
+}
+
+std::vector<std::string> recentFilesAfterUse(std::vector<std::string> recent,
+                                             const std::string& path) {
+    std::erase(recent, path);
+    recent.insert(recent.begin(), path);
+    if (recent.size() > recentFileLimit) {
+        recent.resize(recentFileLimit);
+    }
+    return recent;
+}
+
+}  // namespace dtii

@@ -1,0 +1,12 @@
+// A warning frame and tooltip on an entry box while its text will be read differently from what
+// the person likely meant ("abc" reads 0, "1,2" reads 1).
+#pragma once
+
+class QLineEdit;
+
+namespace dtii {
+
+// From now on the box shows the warning whenever its text calls for it, and drops it otherwise.
+void warnAboutReading(QLineEdit& box);
+
+}  // namespace dtii
