@@ -29,10 +29,6 @@ constexpr std::string_view printFailed = "无法打印计算书：打印机未�
 constexpr std::string_view previewCaption = "计算书打印预览";
 const char* const folderKey = "sheet/lastFolder";
 
-QSettings settings() {
-    return QSettings(QStringLiteral("dtii-designer"), QStringLiteral("dtii-designer"));
-}
-
 std::filesystem::path toPath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
@@ -54,12 +50,12 @@ CalculationSheet currentSheet(const DesignerSession& session) {
 }
 
 QString suggestedPath(const QString& fileName) {
-    const QString folder = settings().value(QLatin1String(folderKey)).toString();
+    const QString folder = QSettings().value(QLatin1String(folderKey)).toString();
     return folder.isEmpty() ? fileName : QDir(folder).filePath(fileName);
 }
 
 void rememberFolder(const QString& chosenPath) {
-    settings().setValue(QLatin1String(folderKey), QFileInfo(chosenPath).absolutePath());
+    QSettings().setValue(QLatin1String(folderKey), QFileInfo(chosenPath).absolutePath());
 }
 
 QString equipmentListPath(const QString& chosen, const QString& selectedFilter) {
