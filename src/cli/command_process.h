@@ -22,7 +22,8 @@ public:
 
 private:
     std::vector<std::string> arguments_;
-    unsigned int consoleCodePage_ = 0;  // the console's output code page before; 0: no console
+    // The console's output code page before; 0: no console. Only Windows has one to restore.
+    [[maybe_unused]] unsigned int consoleCodePage_ = 0;
 };
 
 }  // namespace dtii
