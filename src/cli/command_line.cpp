@@ -65,7 +65,7 @@ bool endsWithNoCase(const std::string& text, std::string_view ending) {
 
 // The file type bom writes, chosen by the output file's ending.
 std::optional<OutputType> workbookType(const std::filesystem::path& path) {
-    const std::string name = pathUtf8(path.filename());
+    const std::string name = pathText(path.filename());
     if (endsWithNoCase(name, ".csv")) {
         return OutputType::csv;
     }

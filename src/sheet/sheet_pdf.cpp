@@ -4,6 +4,7 @@
 #include <QPdfWriter>
 
 #include "core/file/whole_file.h"
+#include "core/system/path_text.h"
 #include "sheet/sheet_painter.h"
 
 namespace dtii {
@@ -14,7 +15,7 @@ constexpr int pdfResolution = 1200;  // [dpi] for positions; text and lines stay
 std::optional<std::string> writeSheetPdf(const CalculationSheet& sheet,
                                          const std::filesystem::path& path) {
     if (const std::optional<std::string> missing = missingSheetFont()) {
-        return "无法写入“" + pathUtf8(path) + "”：" + *missing;
+        return "无法写入“" + pathText(path) + "”：" + *missing;
     }
     return writeFileWhole(
         path, [&sheet](const std::filesystem::path& temporary) -> std::optional<std::string> {

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/file/whole_file.h"
+#include "core/system/path_text.h"
 
 namespace dtii {
 namespace {
@@ -48,7 +49,7 @@ TEST_F(WholeFile, ReplacesTheTargetOnlyWhenTheContentIsComplete) {
         std::ofstream(temporary, std::ios::binary) << "half";
         return std::optional<std::string>("库报告失败");
     });
-    EXPECT_EQ(failure, "无法写入“" + pathUtf8(target) + "”：库报告失败");
+    EXPECT_EQ(failure, "无法写入“" + pathText(target) + "”：库报告失败");
     EXPECT_EQ(contents(target), "new\r\n");
     EXPECT_EQ(entries(), 1u);
 }
@@ -66,7 +67,7 @@ TEST_F(WholeFile, APathThatCannotBeWrittenIsNamedWithItsReason) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(writeFileWhole(c.target, std::string_view("x")),
-                  "无法写入“" + pathUtf8(c.target) + "”：" + c.reason);
+                  "无法写入“" + pathText(c.target) + "”：" + c.reason);
     }
     EXPECT_EQ(entries(), 2u);  // old.txt and sub, nothing else
     EXPECT_EQ(contents(folder / "old.txt"), "old");

@@ -7,6 +7,8 @@
 #include <random>
 #include <system_error>
 
+#include "core/system/path_text.h"
+
 namespace dtii {
 namespace {
 
@@ -37,7 +39,7 @@ std::string reasonText(const std::error_code& error) {
 }
 
 std::string failure(const std::filesystem::path& target, std::string_view reason) {
-    return "无法写入“" + pathUtf8(target) + "”：" + std::string(reason);
+    return "无法写入“" + pathText(target) + "”：" + std::string(reason);
 }
 
 std::error_code lastError() {
@@ -75,11 +77,6 @@ bool writeBytes(const std::filesystem::path& path, std::string_view bytes, std::
 }
 
 }  // namespace
-
-std::string pathUtf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 std::optional<std::string> writeFileWhole(const std::filesystem::path& target,
                                           const FileFiller& fill) {

@@ -23,7 +23,4 @@ std::optional<std::string> writeFileWhole(const std::filesystem::path& target,
 std::optional<std::string> writeFileWhole(const std::filesystem::path& target,
                                           const FileFiller& fill);
 
-// The path as UTF-8 text, for messages.
-std::string pathUtf8(const std::filesystem::path& path);
-
 }  // namespace dtii

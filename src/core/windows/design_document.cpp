@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "core/system/path_text.h"
+
 namespace dtii {
 namespace {
 
@@ -11,11 +13,6 @@ constexpr std::string_view titleSeparator = " - ";
 constexpr std::string_view designExtension = ".json";
 constexpr std::string_view unsavedQuestionTail = "的修改尚未保存。要保存吗？";
 constexpr std::string_view untitledDesign = "当前设计";
-
-std::string fileNameText(const std::filesystem::path& path) {
-    const std::u8string name = path.filename().u8string();
-    return {name.begin(), name.end()};
-}
 
 }  // namespace
 
@@ -27,8 +24,8 @@ std::string documentWindowTitle(const DesignDocument& document) {
     if (document.path.empty()) {
         return std::string(programTitle) + std::string(modifiedMark);
     }
-    return fileNameText(document.path) + std::string(modifiedMark) + std::string(titleSeparator) +
-           std::string(programTitle);
+    return pathText(document.path.filename()) + std::string(modifiedMark) +
+           std::string(titleSeparator) + std::string(programTitle);
 }
 
 LeaveDecision askBeforeLeaving(const DesignDocument& document, const DesignFile& shown,
@@ -36,8 +33,9 @@ LeaveDecision askBeforeLeaving(const DesignDocument& document, const DesignFile&
     if (!hasUnsavedEdits(document, shown)) {
         return LeaveDecision::proceed;
     }
-    const std::string subject = document.path.empty() ? std::string(untitledDesign)
-                                                      : "“" + fileNameText(document.path) + "”";
+    const std::string subject = document.path.empty()
+                                    ? std::string(untitledDesign)
+                                    : "“" + pathText(document.path.filename()) + "”";
     switch (
         dialogs.askSaveDiscardCancel(subject + std::string(unsavedQuestionTail), programTitle)) {
         case UnsavedEditsAnswer::save:
