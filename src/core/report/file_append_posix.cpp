@@ -8,8 +8,9 @@
 
 #include <array>
 #include <cerrno>
-#include <charconv>
 #include <string>
+
+#include "core/report/append_note.h"
 
 namespace dtii {
 namespace {
@@ -143,15 +144,12 @@ void cutBack(int descriptor, off_t length) {
 // its record starts and how long it is beside the file; the next writer, holding the lock and so
 // knowing the noting writer is gone, finds the note and cuts a record that stopped short.
 
-struct AppendNote {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t start = 0;
-    off_t length = 0;
-};
-
 std::string notePath(const char* path) {
-    return std::string(path) + ".dtii-append";
+    return std::string(path) + std::string(appendNoteSuffix);
+}
+
+AppendNote identity(const struct stat& file) {
+    return {static_cast<std::uint64_t>(file.st_dev), static_cast<std::uint64_t>(file.st_ino), 0, 0};
 }
 
 std::optional<AppendNote> readNote(const std::string& path) {
@@ -165,28 +163,16 @@ std::optional<AppendNote> readNote(const std::string& path) {
     if (size <= 0) {
         return std::nullopt;
     }
-    std::array<unsigned long long, 4> fields{};
-    const char* at = text.data();
-    const char* end = text.data() + size;
-    for (unsigned long long& field : fields) {
-        const auto [next, error] = std::from_chars(at, end, field);
-        if (error != std::errc{}) {
-            return std::nullopt;
-        }
-        at = next < end ? next + 1 : next;
-    }
-    return AppendNote{static_cast<dev_t>(fields[0]), static_cast<ino_t>(fields[1]),
-                      static_cast<off_t>(fields[2]), static_cast<off_t>(fields[3])};
+    return readAppendNote(std::string_view(text.data(), static_cast<std::size_t>(size)));
 }
 
 // Cuts away what an earlier writer left of a record it did not finish.
 void repairUnfinishedAppend(int descriptor, const std::string& note) {
     const std::optional<AppendNote> unfinished = readNote(note);
     struct stat info {};
-    if (unfinished && ::fstat(descriptor, &info) == 0 && info.st_dev == unfinished->device &&
-        info.st_ino == unfinished->inode && info.st_size > unfinished->start &&
-        info.st_size < unfinished->start + unfinished->length) {
-        cutBack(descriptor, unfinished->start);
+    if (unfinished && ::fstat(descriptor, &info) == 0 &&
+        endsInsideNotedRecord(*unfinished, identity(info), info.st_size)) {
+        cutBack(descriptor, static_cast<off_t>(unfinished->start));
     }
     ::unlink(note.c_str());
 }
@@ -199,8 +185,10 @@ void writeNote(const std::string& note, const struct stat& file, off_t length) {
         return;
     }
     const Descriptor noteFile(descriptor);
-    const std::string text = std::to_string(file.st_dev) + " " + std::to_string(file.st_ino) + " " +
-                             std::to_string(file.st_size) + " " + std::to_string(length) + "\n";
+    AppendNote noted = identity(file);
+    noted.start = file.st_size;
+    noted.length = length;
+    const std::string text = appendNoteText(noted);
     if (::write(noteFile.get(), text.data(), text.size()) == static_cast<ssize_t>(text.size())) {
         ::fsync(noteFile.get());
     }

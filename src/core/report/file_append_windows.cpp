@@ -12,8 +12,10 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
+#include <cstdint>
 #include <string>
+
+#include "core/report/append_note.h"
 
 namespace dtii {
 namespace {
@@ -170,16 +172,9 @@ void cutBack(HANDLE handle, LARGE_INTEGER length) {
 // file; the next writer, holding the lock and so knowing the noting writer is gone, finds the
 // note and cuts a record that stopped short.
 
-struct AppendNote {
-    unsigned long long volume = 0;
-    unsigned long long fileIndex = 0;
-    long long start = 0;
-    long long length = 0;
-};
-
 std::filesystem::path notePath(const std::filesystem::path& path) {
     std::filesystem::path note = path;
-    note += L".dtii-append";
+    note += std::filesystem::path(std::u8string(appendNoteSuffix.begin(), appendNoteSuffix.end()));
     return note;
 }
 
@@ -190,8 +185,8 @@ std::optional<AppendNote> identity(HANDLE handle) {
     }
     AppendNote note;
     note.volume = information.dwVolumeSerialNumber;
-    note.fileIndex = (static_cast<unsigned long long>(information.nFileIndexHigh) << 32) |
-                     information.nFileIndexLow;
+    note.file =
+        (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
     return note;
 }
 
@@ -208,18 +203,7 @@ std::optional<AppendNote> readNote(const std::filesystem::path& path) {
         size == 0) {
         return std::nullopt;
     }
-    std::array<unsigned long long, 4> fields{};
-    const char* at = text.data();
-    const char* end = text.data() + size;
-    for (unsigned long long& field : fields) {
-        const auto [next, error] = std::from_chars(at, end, field);
-        if (error != std::errc{}) {
-            return std::nullopt;
-        }
-        at = next < end ? next + 1 : next;
-    }
-    return AppendNote{fields[0], fields[1], static_cast<long long>(fields[2]),
-                      static_cast<long long>(fields[3])};
+    return readAppendNote(std::string_view(text.data(), size));
 }
 
 // Cuts away what an earlier writer left of a record it did not finish.
@@ -228,9 +212,7 @@ void repairUnfinishedAppend(HANDLE handle, const std::filesystem::path& note) {
     const std::optional<AppendNote> file = identity(handle);
     LARGE_INTEGER size{};
     if (unfinished && file && GetFileSizeEx(handle, &size) != 0 &&
-        unfinished->volume == file->volume && unfinished->fileIndex == file->fileIndex &&
-        size.QuadPart > unfinished->start &&
-        size.QuadPart < unfinished->start + unfinished->length) {
+        endsInsideNotedRecord(*unfinished, *file, size.QuadPart)) {
         LARGE_INTEGER start{};
         start.QuadPart = unfinished->start;
         cutBack(handle, start);
@@ -241,8 +223,8 @@ void repairUnfinishedAppend(HANDLE handle, const std::filesystem::path& note) {
 // Best effort: without the note (a folder that may not be written) the append still goes out.
 void writeNote(const std::filesystem::path& note, HANDLE file, LARGE_INTEGER start,
                std::size_t length) {
-    const std::optional<AppendNote> identified = identity(file);
-    if (!identified) {
+    std::optional<AppendNote> noted = identity(file);
+    if (!noted) {
         return;
     }
     const FileHandle noteFile(CreateFileW(note.c_str(), GENERIC_WRITE, shareEverything, nullptr,
@@ -250,9 +232,9 @@ void writeNote(const std::filesystem::path& note, HANDLE file, LARGE_INTEGER sta
     if (noteFile.get() == INVALID_HANDLE_VALUE) {
         return;
     }
-    const std::string text = std::to_string(identified->volume) + " " +
-                             std::to_string(identified->fileIndex) + " " +
-                             std::to_string(start.QuadPart) + " " + std::to_string(length) + "\n";
+    noted->start = start.QuadPart;
+    noted->length = static_cast<std::int64_t>(length);
+    const std::string text = appendNoteText(*noted);
     DWORD written = 0;
     if (WriteFile(noteFile.get(), text.data(), static_cast<DWORD>(text.size()), &written,
                   nullptr) != 0 &&
