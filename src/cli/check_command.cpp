@@ -46,8 +46,7 @@ std::optional<double> drivePulleyDiameter(const DesignFile& design) {
     if (!design.equipment) {
         return std::nullopt;
     }
-    const double D = readLeadingNumber(design.equipment->boxes[1]);
-    return D > 0 ? std::optional<double>(D) : std::nullopt;
+    return enteredPulleyDiameter(readLeadingNumber(design.equipment->boxes[1]));
 }
 
 template <typename T>
@@ -128,15 +127,13 @@ ExitStatus runCheckCommand(const std::vector<std::string>& arguments, std::ostre
     if (!parsed) {
         return ExitStatus::usage;
     }
-    const DesignFileResult loaded = loadDesignFile(parsed->designPath);
-    if (!loaded.design) {
-        err << loaded.error << '\n';
+    const std::optional<DesignFile> loaded = loadCommandDesign(parsed->designPath, err);
+    if (!loaded) {
         return ExitStatus::usage;
     }
-    const DesignFile& design = *loaded.design;
+    const DesignFile& design = *loaded;
     // Read when the file was: every parameter here is one the checks can use.
-    const CheckParameters parameters = readCheckParameters(design.checks.value_or(CheckTexts{}))
-                                           .parameters.value_or(CheckParameters{});
+    const CheckParameters parameters = usableCheckParameters(design.checks);
     CommandDialogs dialogs(err);
     InputWindow window;
     ConveyorDesign record;

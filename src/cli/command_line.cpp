@@ -140,12 +140,9 @@ void writeText(std::ostream& out, const std::string& text) {
 std::vector<CheckRow> sheetChecks(const DesignFile& design, const InputWindow& window,
                                   const ConveyorDesign& record,
                                   const EquipmentWindowValues& values) {
-    const CheckParameters parameters = readCheckParameters(design.checks.value_or(CheckTexts{}))
-                                           .parameters.value_or(CheckParameters{});
-    const std::optional<double> pulleyDiameter =
-        values.D > 0 ? std::optional<double>(values.D) : std::nullopt;
+    const CheckParameters parameters = usableCheckParameters(design.checks);
     return checkRows(runDesignChecks(record, window.lists[InputList::beltType].text, parameters,
-                                     pulleyDiameter));
+                                     enteredPulleyDiameter(values.D)));
 }
 
 // Writes the sheet or the equipment list of a design that went the whole road.
@@ -169,12 +166,11 @@ ExitStatus writeOutputFile(const Invocation& invocation, const SheetSource& sour
 
 ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostream& err,
                      const OutputWriters& writers) {
-    const DesignFileResult loaded = loadDesignFile(pathFromUtf8(invocation.designPath));
-    if (!loaded.design) {
-        err << loaded.error << '\n';
+    const std::optional<DesignFile> loaded = loadCommandDesign(invocation.designPath, err);
+    if (!loaded) {
         return ExitStatus::usage;
     }
-    const DesignFile& design = *loaded.design;
+    const DesignFile& design = *loaded;
     CommandDialogs dialogs(err);
     InputWindow window;
     ConveyorDesign record;

@@ -2,8 +2,17 @@
 #include "cli/design_compute.h"
 
 #include "core/file/design_replay.h"
+#include "core/system/path_text.h"
 
 namespace dtii {
+
+std::optional<DesignFile> loadCommandDesign(const std::string& designPath, std::ostream& err) {
+    DesignFileResult loaded = loadDesignFile(pathFromUtf8(designPath));
+    if (!loaded.design) {
+        err << loaded.error << '\n';
+    }
+    return std::move(loaded.design);
+}
 
 bool computeDesign(const DesignFile& design, InputWindow& window, ConveyorDesign& record,
                    CommandDialogs& dialogs) {

@@ -2,12 +2,20 @@
 // computed, as the calc, report and check commands all begin.
 #pragma once
 
+#include <optional>
+#include <ostream>
+#include <string>
+
 #include "cli/command_dialogs.h"
 #include "core/design/conveyor_design.h"
 #include "core/file/design_file.h"
 #include "core/windows/input_window.h"
 
 namespace dtii {
+
+// Reads the design file a command names ("-": standard input); nothing, with the reason written
+// to `err`, when it cannot be read.
+std::optional<DesignFile> loadCommandDesign(const std::string& designPath, std::ostream& err);
 
 // Loads the window, enters the design and presses compute; false when a check refused it (its
 // message is on the dialogs' lines).

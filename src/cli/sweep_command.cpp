@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cli/design_arguments.h"
+#include "cli/design_compute.h"
 #include "core/echoed_value.h"
 #include "core/file/design_file.h"
 #include "core/file/design_sweep.h"
@@ -64,12 +65,11 @@ ExitStatus runSweepCommand(const std::vector<std::string>& arguments, std::ostre
     if (!parsed) {
         return ExitStatus::usage;
     }
-    const DesignFileResult loaded = loadDesignFile(parsed->designPath);
-    if (!loaded.design) {
-        err << loaded.error << '\n';
+    const std::optional<DesignFile> loaded = loadCommandDesign(parsed->designPath, err);
+    if (!loaded) {
         return ExitStatus::usage;
     }
-    DesignSweep sweep(*loaded.design, std::move(parsed->axes));
+    DesignSweep sweep(*loaded, std::move(parsed->axes));
     if (!sweep.error().empty()) {
         err << usageMessage(sweep.error()) << '\n';
         return ExitStatus::usage;

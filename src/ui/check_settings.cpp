@@ -15,8 +15,7 @@ void CheckSettings::setText(const CheckParameterKey& parameter, std::string text
 }
 
 CheckParameters CheckSettings::parameters() const {
-    return readCheckParameters(texts_.value_or(CheckTexts{}))
-        .parameters.value_or(CheckParameters{});
+    return usableCheckParameters(texts_);
 }
 
 void CheckSettings::setBeltType(std::string beltType) {

@@ -213,10 +213,9 @@ void ChecksPanel::showParameters() {
 
 void ChecksPanel::showRows() {
     const CheckSettings& settings = session_.checkSettings();
-    const std::int16_t D = session_.equipmentValues().D;
     const DesignChecks checks =
         runDesignChecks(session_.design(), settings.beltType(), settings.parameters(),
-                        D > 0 ? std::optional<double>(D) : std::nullopt);
+                        enteredPulleyDiameter(session_.equipmentValues().D));
     const std::vector<CheckRow> found = checkRows(checks);
     rows_->setRowCount(static_cast<int>(found.size()));
     for (std::size_t i = 0; i < found.size(); ++i) {

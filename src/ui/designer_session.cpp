@@ -59,10 +59,9 @@ UserDialogs& DesignerSession::dialogs() {
 SheetSource DesignerSession::sheetSource() const {
     SheetSource source{computedInputs_, design_, selection_, {}};
     source.typed.project = project_;
-    const std::optional<double> pulleyDiameter =
-        equipmentValues_.D > 0 ? std::optional<double>(equipmentValues_.D) : std::nullopt;
-    source.checks = checkRows(runDesignChecks(design_, checkSettings_.beltType(),
-                                              checkSettings_.parameters(), pulleyDiameter));
+    source.checks =
+        checkRows(runDesignChecks(design_, checkSettings_.beltType(), checkSettings_.parameters(),
+                                  enteredPulleyDiameter(equipmentValues_.D)));
     return source;
 }
 

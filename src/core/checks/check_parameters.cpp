@@ -100,4 +100,8 @@ double defaultSafetyFactor(std::string_view beltTypeText) {
     return defaultSafetyFactors.back().factor;
 }
 
+CheckParameters usableCheckParameters(const std::optional<CheckTexts>& texts) {
+    return readCheckParameters(texts.value_or(CheckTexts{})).parameters.value_or(CheckParameters{});
+}
+
 }  // namespace dtii

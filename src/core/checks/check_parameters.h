@@ -41,6 +41,10 @@ struct CheckParametersResult {
 
 CheckParametersResult readCheckParameters(const CheckTexts& texts);
 
+// The parameters to check with: those of `texts` when they all read, else the defaults. Texts
+// that came through the design-file reader or the checks panel have been refused already.
+CheckParameters usableCheckParameters(const std::optional<CheckTexts>& texts);
+
 // Why one parameter's text is refused; empty when it reads (an empty text reads as the default).
 std::string checkParameterProblem(std::string_view key, std::string_view text);
 

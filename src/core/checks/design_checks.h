@@ -66,6 +66,11 @@ struct DesignChecks {
     TakeUpCheck takeUp;
 };
 
+// The drive-pulley diameter the checks take: the one entered [mm], none while none is.
+inline std::optional<double> enteredPulleyDiameter(double D) {
+    return D > 0 ? std::optional<double>(D) : std::nullopt;
+}
+
 // The checks of `record` (computed) for the belt type picked, the parameters and, when the
 // equipment window holds one, the drive-pulley diameter [mm].
 DesignChecks runDesignChecks(const ConveyorDesign& record, std::string_view beltTypeText,

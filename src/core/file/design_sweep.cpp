@@ -223,8 +223,7 @@ struct DesignSweep::State {
 
     void readParameters(const DesignFile& design) {
         // Every text was checked when the file and the axes were read.
-        parameters = readCheckParameters(design.checks.value_or(CheckTexts{}))
-                         .parameters.value_or(CheckParameters{});
+        parameters = usableCheckParameters(design.checks);
     }
 
     // Moves to the next variant and updates the window for the axes that changed; false when
