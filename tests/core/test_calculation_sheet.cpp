@@ -83,7 +83,9 @@ TEST(ProjectFileName, TheProjectNameMadeSafeElseTheFallback) {
         {"A/B:C*?", "A_B_C__.pdf"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(projectFileName({c.name, "", "", ""}, "带式输送机计算书", ".pdf"), c.fileName);
+        ProjectInfo project;
+        project.name = c.name;
+        EXPECT_EQ(projectFileName(project, "带式输送机计算书", ".pdf"), c.fileName);
     }
 }
 

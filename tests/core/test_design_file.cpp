@@ -32,7 +32,10 @@ DesignFile fullDesign() {
     equipment.legHeight = "1100";
     design.equipment = equipment;
     design.checks = CheckTexts{"12", " 25 ", std::nullopt};  // kept as typed
-    design.project = ProjectInfo{"某矿主井", "张三", "", "2026-01-02"};
+    design.project.emplace();
+    design.project->name = "某矿主井";
+    design.project->designer = "张三";
+    design.project->date = "2026-01-02";
     return design;
 }
 

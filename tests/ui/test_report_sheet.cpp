@@ -134,7 +134,10 @@ private Q_SLOTS:
         run_->inputWindow().findChild<QAction*>(QStringLiteral("SaveDesignAction"))->trigger();
         const DesignFileResult saved = loadDesignFile(inFolder("design.json").toStdString());
         QVERIFY(saved.design && saved.design->project);
-        QCOMPARE(*saved.design->project, (ProjectInfo{"Mine 1", "", "Li Si", ""}));
+        ProjectInfo expected;
+        expected.name = "Mine 1";
+        expected.checker = "Li Si";
+        QCOMPARE(*saved.design->project, expected);
     }
 
     void theChosenFilterDecidesAnEndinglessListsType_data() {

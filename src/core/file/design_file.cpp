@@ -132,12 +132,25 @@ EquipmentEntries readEquipment(const Json& section) {
     return entries;
 }
 
-// The keys of the "project" section and the texts they fill.
-constexpr std::array<std::pair<std::string_view, std::string ProjectInfo::*>, 4> projectKeys{{
-    {"name", &ProjectInfo::name},
-    {"designer", &ProjectInfo::designer},
-    {"checker", &ProjectInfo::checker},
-    {"date", &ProjectInfo::date},
+// The keys of the "project" section and the texts they fill. The document-control keys came
+// later: they are written only when filled, so a file saved without them reads as before.
+struct ProjectKey {
+    std::string_view key;
+    std::string ProjectInfo::*text;
+    bool writtenWhenEmpty;
+};
+
+constexpr std::array<ProjectKey, 10> projectKeys{{
+    {"name", &ProjectInfo::name, true},
+    {"designer", &ProjectInfo::designer, true},
+    {"checker", &ProjectInfo::checker, true},
+    {"date", &ProjectInfo::date, true},
+    {"number", &ProjectInfo::number, false},
+    {"revision", &ProjectInfo::revision, false},
+    {"stage", &ProjectInfo::stage, false},
+    {"company", &ProjectInfo::company, false},
+    {"reviewer", &ProjectInfo::reviewer, false},
+    {"approver", &ProjectInfo::approver, false},
 }};
 
 ProjectInfo readProject(const Json& section) {
@@ -145,12 +158,13 @@ ProjectInfo readProject(const Json& section) {
     for (const auto& [key, value] : sectionObject(section, "project").items()) {
         // Named apart from the binding: clang before 16 cannot capture a structured binding.
         const std::string& name = key;
-        const auto known = std::find_if(projectKeys.begin(), projectKeys.end(),
-                                        [&name](const auto& entry) { return entry.first == name; });
+        const auto known =
+            std::find_if(projectKeys.begin(), projectKeys.end(),
+                         [&name](const ProjectKey& entry) { return entry.key == name; });
         if (known == projectKeys.end()) {
             throw FormatError{"未知的键" + inQuotes("project." + key)};
         }
-        project.*(known->second) = valueText(value, "project." + key);
+        project.*(known->text) = valueText(value, "project." + key);
     }
     return project;
 }
@@ -434,8 +448,11 @@ std::string designFileText(const DesignFile& design) {
     }
     if (design.project) {
         OrderedJson project = OrderedJson::object();
-        for (const auto& [key, text] : projectKeys) {
-            addText(project, key, (*design.project).*text);
+        for (const ProjectKey& entry : projectKeys) {
+            const std::string& text = (*design.project).*entry.text;
+            if (entry.writtenWhenEmpty || !text.empty()) {
+                addText(project, entry.key, text);
+            }
         }
         root["project"] = std::move(project);
     }

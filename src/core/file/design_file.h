@@ -76,6 +76,12 @@ struct ProjectInfo {
     std::string designer;
     std::string checker;
     std::string date;
+    std::string number;    // 计算书编号
+    std::string revision;  // 版次
+    std::string stage;     // 设计阶段
+    std::string company;
+    std::string reviewer;  // 审核
+    std::string approver;  // 审定
 
     bool operator==(const ProjectInfo&) const = default;
 };

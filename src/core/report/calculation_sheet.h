@@ -33,13 +33,27 @@ struct TensionProfile {
     double returnSagTension = 0;    // least return-strand tension for the sag limit
 };
 
+// One result worked out: the formula in symbols, the same with the values put in, the result
+// with its unit, and why this case of a rule applied (empty when there is no choice of case).
+struct WorkingStep {
+    std::string formula;      // "Fu = C·F_H + F_S1 + F_S2 + F_St"
+    std::string substituted;  // "1.78 × 2214.5 + 965.0 + 896.0 + 3406.3"
+    std::string result;       // "9209.0 N"
+    std::string reason;
+};
+
 struct CalculationSheet {
     ProjectInfo project;  // the date always filled
     std::vector<SheetField> inputs;
+    std::vector<SheetField> equipmentEntries;  // the equipment window's entries
+    std::vector<SheetField> checkParameters;   // a default marked as such in its value
+    std::vector<SheetField> coefficients;      // the fixed coefficients the calculation used
     std::vector<SheetField> results;
+    std::vector<WorkingStep> working;
     TensionProfile tensions;
     std::vector<CheckRow> checks;
     std::vector<EquipmentListRow> equipment;
+    std::vector<std::string> notes;  // 说明与警告: entries read otherwise, messages, empty rows
 };
 
 // Everything the sheet is made from: the window texts, the computed record, the equipment
