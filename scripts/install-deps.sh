@@ -4,13 +4,14 @@
 #   install-deps.sh            building, running and testing on Linux
 #   install-deps.sh package    also making and checking the Debian package
 #   install-deps.sh windows    also cross-building dtii-calc.exe and running it under Wine
+#   install-deps.sh fresh      also making a minimal Debian root to try the README's commands in
 set -euo pipefail
 
 packages=(
     g++ cmake ninja-build make pkgconf clang-format
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev qt6-translations-l10n libgl1-mesa-dev
-    libxlsxwriter-dev poppler-utils unzip
+    libxlsxwriter-dev zlib1g-dev poppler-utils unzip
     fonts-wqy-microhei xvfb xauth librsvg2-bin
     clang libclang-rt-14-dev
 )
@@ -18,6 +19,7 @@ for group in "$@"; do
     case $group in
         package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db) ;;
         windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64) ;;
+        fresh) packages+=(debootstrap util-linux git) ;;
         *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;
     esac
 done
