@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test: the full build with the Qt windows on the
-# offscreen platform; the Debian package and the programs it installs; dtii-calc.exe under Wine;
-# then the core and command-line tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# then a minute of fuzzing.
+# offscreen platform; the README's run command in a fresh minimal Debian root; the Debian package
+# and the programs it installs; dtii-calc.exe under Wine; then the core and command-line tests
+# again under AddressSanitizer and UndefinedBehaviorSanitizer, then a minute of fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh package windows
+bash scripts/install-deps.sh package windows fresh
 
 # Every C++ file exactly as clang-format writes it.
 find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort | xargs clang-format --dry-run --Werror
@@ -13,6 +13,13 @@ find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort | xargs clang-form
 bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+# A newcomer's first command, on a machine that has nothing but a minimal Debian.
+if [ "$(id -u)" -eq 0 ]; then
+    bash scripts/test-fresh-root.sh
+else
+    sudo bash scripts/test-fresh-root.sh
+fi
 
 bash scripts/test-package.sh
 bash scripts/test-windows.sh
