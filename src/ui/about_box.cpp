@@ -1,4 +1,4 @@
-// The 帮助 menu: the manual (F1) and the 关于 box, which names the program, its version and licence.
+// The 帮助 menu: the manual (F1) and the 关于 box, which names the program, version and licence.
 #include "ui/about_box.h"
 
 #include <QAction>

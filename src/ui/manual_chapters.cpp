@@ -4,9 +4,17 @@
 #include <QDir>
 #include <QFile>
 
+// The chapters are compiled into this static library; the linker keeps them because this calls in.
+// Outside every namespace: the registration function it names is a global one.
+static void registerManualResources() {
+    Q_INIT_RESOURCE(dtii_manual);
+}
+
 namespace dtii {
 
 std::vector<ManualChapter> manualChapters() {
+    static const bool registered = (registerManualResources(), true);
+    static_cast<void>(registered);
     // The numbers in front of the file names give the order of the chapters.
     const QDir folder(QStringLiteral(":/manual"));
     const QStringList names =

@@ -91,7 +91,8 @@ void ManualWindow::showHeading(const QTreeWidgetItem* item) {
     if (!item) {
         return;
     }
-    const QTextBlock block = text_->document()->findBlockByNumber(item->data(0, blockNumberRole).toInt());
+    const QTextBlock block =
+        text_->document()->findBlockByNumber(item->data(0, blockNumberRole).toInt());
     text_->setTextCursor(QTextCursor(block));
     // The heading goes to the top of the view, not merely somewhere into it.
     const QRectF place = text_->document()->documentLayout()->blockBoundingRect(block);

@@ -13,6 +13,8 @@ class QUrl;
 namespace dtii {
 
 class ManualWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ManualWindow(QWidget* parent = nullptr);
 
@@ -26,7 +28,7 @@ private:
 
     QTreeWidget* contents_ = nullptr;
     QTextBrowser* text_ = nullptr;
-    std::vector<QString> chapterFiles_;                // in reading order
+    std::vector<QString> chapterFiles_;              // in reading order
     std::vector<QTreeWidgetItem*> chapterHeadings_;  // the first heading of each chapter
 };
 

@@ -86,8 +86,7 @@ TEST(DocumentedOptions, everyCommandAndOptionIsInTheManPageAndTheCompletion) {
     const std::string manPage = packagingFile("dtii-calc.1.in");
     const std::string completion = packagingFile("dtii-calc.bash-completion");
     const std::size_t synopsis = manPage.find(".SH 概要");
-    const std::string synopsisText =
-        manPage.substr(synopsis, manPage.find(".SH 描述") - synopsis);
+    const std::string synopsisText = manPage.substr(synopsis, manPage.find(".SH 描述") - synopsis);
     for (const std::string& command : usage.commands) {
         EXPECT_TRUE(holdsWord(synopsisText, command)) << "man page synopsis lacks " << command;
         EXPECT_TRUE(holdsWord(completion, command)) << "completion lacks " << command;

@@ -13,13 +13,17 @@
 
 namespace dtii::testing {
 
-// The first heading of every chapter file in the source tree, in file order.
+// The chapter files of the source tree, in file order.
+QStringList chapterFiles() {
+    return QDir(QStringLiteral(DTII_MANUAL_DIR))
+        .entryList({QStringLiteral("*.md")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
+// The first heading of every chapter file, in file order.
 QStringList chapterTitles() {
-    const QDir folder(QStringLiteral(DTII_MANUAL_DIR));
     QStringList titles;
-    for (const QString& name : folder.entryList({QStringLiteral("*.md")}, QDir::Files,
-                                                QDir::Name | QDir::IgnoreCase)) {
-        QFile file(folder.filePath(name));
+    for (const QString& name : chapterFiles()) {
+        QFile file(QStringLiteral(DTII_MANUAL_DIR "/") + name);
         if (!file.open(QIODevice::ReadOnly)) {
             return {};
         }
@@ -61,9 +65,8 @@ private Q_SLOTS:
         child<QAction>(form1, "ManualAction")->trigger();
         QCOMPARE(form1.findChildren<ManualWindow*>().size(), qsizetype{1});
         QTest::qWait(50);
-        if (qEnvironmentVariableIsSet("DTII_MANUAL_PICTURE")) {
-            manual->grab().save(qEnvironmentVariable("DTII_MANUAL_PICTURE"));
-        }
+        QDir().mkpath(QStringLiteral(DTII_SCREENSHOT_DIR));
+        QVERIFY(manual->grab().save(QStringLiteral(DTII_SCREENSHOT_DIR "/manual-window.png")));
     }
 
     void aChapterIsReachedFromTheContentsAndFromALink() {
@@ -77,12 +80,10 @@ private Q_SLOTS:
         QTRY_VERIFY(text->verticalScrollBar()->maximum() > 0);
 
         const QStringList titles = chapterTitles();
-        const QStringList files = QDir(QStringLiteral(DTII_MANUAL_DIR))
-                                      .entryList({QStringLiteral("*.md")}, QDir::Files,
-                                                 QDir::Name | QDir::IgnoreCase);
-        for (const QString& target : {QStringLiteral("12-command-line.md"),
-                                      QStringLiteral("02-input-window.md"),
-                                      QStringLiteral("99-none.md")}) {
+        const QStringList files = chapterFiles();
+        for (const QString& target :
+             {QStringLiteral("12-command-line.md"), QStringLiteral("02-input-window.md"),
+              QStringLiteral("99-none.md")}) {
             const qsizetype index = files.indexOf(target);
             QCOMPARE(manual->showChapter(target), index >= 0);
             if (index < 0) {
@@ -96,9 +97,15 @@ private Q_SLOTS:
             }
         }
 
+        QVERIFY(manual->showChapter(QStringLiteral("02-input-window.md")));
+        QDir().mkpath(QStringLiteral(DTII_SCREENSHOT_DIR));
+        QVERIFY(
+            manual->grab().save(QStringLiteral(DTII_SCREENSHOT_DIR "/manual-window-table.png")));
+
         // A link in the text to another chapter file goes there.
         Q_EMIT text->anchorClicked(QUrl(QStringLiteral("13-report-file.md")));
-        QCOMPARE(contents->currentItem()->text(0), titles[files.indexOf(QStringLiteral("13-report-file.md"))]);
+        QCOMPARE(contents->currentItem()->text(0),
+                 titles[files.indexOf(QStringLiteral("13-report-file.md"))]);
     }
 };
 
