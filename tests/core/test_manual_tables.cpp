@@ -46,27 +46,20 @@ std::map<std::string, std::vector<Row>> tablesOf(const std::string& chapter) {
     return tables;
 }
 
-// The row whose first cell is `first`; empty when there is none.
-Row rowOf(const std::vector<Row>& table, const std::string& first) {
-    for (const Row& row : table) {
-        if (!row.empty() && row.front() == first) {
-            return row;
-        }
-    }
-    return {};
-}
-
 double number(const std::string& cell) {
     double value = -1;
     std::from_chars(cell.data(), cell.data() + cell.size(), value);
     return value;
 }
 
-// The row's cells after the first, as numbers.
-std::vector<double> numbersOf(const Row& row) {
+// The numbers after the first cell of the row that begins with `first`; empty when none does.
+std::vector<double> numbersIn(const std::vector<Row>& table, const std::string& first) {
     std::vector<double> values;
-    for (std::size_t cell = 1; cell < row.size(); ++cell) {
-        values.push_back(number(row[cell]));
+    for (const Row& row : table) {
+        for (std::size_t cell = 1; !row.empty() && row.front() == first && cell < row.size();
+             ++cell) {
+            values.push_back(number(row[cell]));
+        }
     }
     return values;
 }
@@ -76,7 +69,7 @@ const std::map<std::string, std::vector<Row>> method = tablesOf("06-calculation-
 TEST(ManualTables, listedItemsCarryTheCoefficientsOfTheCode) {
     const auto& conditions = method.at("工作条件与模拟摩擦系数 f");
     for (const WorkingCondition& item : workingConditions) {
-        EXPECT_EQ(numbersOf(rowOf(conditions, std::string(item.text))),
+        EXPECT_EQ(numbersIn(conditions, std::string(item.text)),
                   std::vector<double>{item.frictionFactor})
             << item.text;
     }
@@ -86,7 +79,7 @@ TEST(ManualTables, listedItemsCarryTheCoefficientsOfTheCode) {
     }
     for (std::size_t running = 0; running < runningConditions.size(); ++running) {
         const std::array<double, 4>& codeRow = driveFrictionTable[running];
-        EXPECT_EQ(numbersOf(rowOf(friction, std::string(runningConditions[running].text))),
+        EXPECT_EQ(numbersIn(friction, std::string(runningConditions[running].text)),
                   std::vector<double>(codeRow.begin(), codeRow.end()));
     }
     const auto& belts = method.at("输送带的质量");
@@ -94,7 +87,7 @@ TEST(ManualTables, listedItemsCarryTheCoefficientsOfTheCode) {
         const std::vector<double> expected =
             belt.kind == BeltKind::steelCord ? std::vector<double>{belt.steelCordMass}
                                              : std::vector<double>{belt.plyMass, belt.coverMass};
-        EXPECT_EQ(numbersOf(rowOf(belts, std::string(belt.text))), expected) << belt.text;
+        EXPECT_EQ(numbersIn(belts, std::string(belt.text)), expected) << belt.text;
     }
 }
 
@@ -102,7 +95,7 @@ TEST(ManualTables, widthAndLengthTablesGiveTheCodesValues) {
     const auto& skirts = method.at("导料槽宽度 b1");
     EXPECT_EQ(skirts.size(), calculableBeltWidths().size() + 1);
     for (const std::int16_t B : calculableBeltWidths()) {
-        EXPECT_EQ(numbersOf(rowOf(skirts, std::to_string(B))), std::vector<double>{*skirtWidth(B)});
+        EXPECT_EQ(numbersIn(skirts, std::to_string(B)), std::vector<double>{*skirtWidth(B)});
     }
     const auto& rollers = method.at("辊子长度");
     EXPECT_EQ(rollers.size(), rollerListWidths().size() + 1);
@@ -110,7 +103,7 @@ TEST(ManualTables, widthAndLengthTablesGiveTheCodesValues) {
         const std::vector<double> expected{static_cast<double>(*rollerLength(B, troughIdler)),
                                            static_cast<double>(*rollerLength(B, vIdler)),
                                            static_cast<double>(*rollerLength(B, flatIdler))};
-        EXPECT_EQ(numbersOf(rowOf(rollers, std::to_string(B))), expected) << B;
+        EXPECT_EQ(numbersIn(rollers, std::to_string(B)), expected) << B;
     }
     const auto& factors = method.at("附加阻力系数 C");
     for (std::size_t row = 1; row < factors.size(); ++row) {
