@@ -6,13 +6,16 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "ui/manual_chapters.h"
@@ -23,6 +26,7 @@ namespace {
 
 constexpr std::string_view manualCaption = "使用手册";
 constexpr std::string_view contentsCaption = "目录";
+constexpr std::string_view findPrompt = "查找（Ctrl+F，回车查找下一处）";
 constexpr int blockNumberRole = Qt::UserRole;
 
 }  // namespace
@@ -40,9 +44,28 @@ ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     text_->setObjectName(QStringLiteral("ManualText"));
     text_->setOpenLinks(false);
 
+    // 查找 above the text; Ctrl+F goes there, Enter finds the next place.
+    auto* find = new QLineEdit;
+    find->setObjectName(QStringLiteral("ManualFind"));
+    find->setPlaceholderText(toQString(findPrompt));
+    find->setClearButtonEnabled(true);
+    auto* findKey = new QShortcut(QKeySequence::Find, this);
+    QObject::connect(findKey, &QShortcut::activated, find, [find] {
+        find->setFocus();
+        find->selectAll();
+    });
+    QObject::connect(find, &QLineEdit::returnPressed, this,
+                     [this, find] { findNext(find->text()); });
+
+    auto* reading = new QWidget;
+    auto* readingLayout = new QVBoxLayout(reading);
+    readingLayout->setContentsMargins(0, 0, 0, 0);
+    readingLayout->addWidget(find);
+    readingLayout->addWidget(text_);
+
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(contents_);
-    splitter->addWidget(text_);
+    splitter->addWidget(reading);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 3);
     auto* layout = new QHBoxLayout(this);
@@ -108,6 +131,23 @@ bool ManualWindow::showChapter(const QString& fileName) {
     contents_->setCurrentItem(chapterHeadings_[index]);
     showHeading(chapterHeadings_[index]);
     return true;
+}
+
+bool ManualWindow::findNext(const QString& words) {
+    if (words.isEmpty()) {
+        return false;
+    }
+    if (text_->find(words)) {
+        return true;
+    }
+    // Past the last place: go round to the beginning once; nowhere at all: stay where one was.
+    const QTextCursor place = text_->textCursor();
+    text_->moveCursor(QTextCursor::Start);
+    if (text_->find(words)) {
+        return true;
+    }
+    text_->setTextCursor(place);
+    return false;
 }
 
 void ManualWindow::followLink(const QUrl& link) {

@@ -21,6 +21,9 @@ public:
     // Shows the chapter kept in `fileName` (e.g. "12-command-line.md"); false when there is none.
     bool showChapter(const QString& fileName);
 
+    // Selects the next place of `words` in the manual, going round once; false when there is none.
+    bool findNext(const QString& words);
+
 private:
     void fillContents();
     void showHeading(const QTreeWidgetItem* item);

@@ -2,6 +2,7 @@
 // order, and moves to a chapter from the contents or from a link in the text.
 #include <QAction>
 #include <QDir>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -101,6 +102,15 @@ private Q_SLOTS:
         QDir().mkpath(QStringLiteral(DTII_SCREENSHOT_DIR));
         QVERIFY(
             manual->grab().save(QStringLiteral(DTII_SCREENSHOT_DIR "/manual-window-table.png")));
+
+        // Finding goes on from the last place found, round to the beginning.
+        auto* find = child<QLineEdit>(*manual, "ManualFind");
+        QTest::keyClicks(find, QStringLiteral("GBK"));
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(text->textCursor().selectedText(), QStringLiteral("GBK"));
+        const int first = text->textCursor().position();
+        QVERIFY(manual->findNext(QStringLiteral("GBK")) && text->textCursor().position() > first);
+        QVERIFY(!manual->findNext(QStringLiteral("没有这段文字")));
 
         // A link in the text to another chapter file goes there.
         Q_EMIT text->anchorClicked(QUrl(QStringLiteral("13-report-file.md")));
