@@ -2,8 +2,9 @@
 # Installs dist/dtii-designer_*.deb with apt-get into a freshly bootstrapped minimal Debian 12
 # (a chroot under a temporary folder; needs root and the network, so it is not part of CI) and
 # checks that apt pulls every dependency, that the installed dtii-calc prints the same bytes as
-# the build tree's program, that the designer starts, and that apt-get remove leaves none of the
-# package's files behind. Run after scripts/package.sh and scripts/build.sh.
+# the build tree's program, that the designer starts, that the manual is installed, and that
+# apt-get remove leaves none of the package's files behind. Run after scripts/package.sh and
+# scripts/build.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 package=$(ls dist/dtii-designer_*_amd64.deb)
@@ -31,6 +32,10 @@ cmp "$root/installed.err" "$root/reference.err"
 status=0
 in_root QT_QPA_PLATFORM=offscreen timeout 3 dtii-designer 2>/dev/null || status=$?
 [ "$status" = 124 ] || { echo "check-package-install.sh: dtii-designer did not start" >&2; exit 1; }
+
+for chapter in docs/manual/*.md; do
+    cmp "$chapter" "$root/usr/share/doc/dtii-designer/manual/$(basename "$chapter")"
+done
 
 in_root dpkg -L dtii-designer >"$root/files"
 in_root apt-get remove -y -qq dtii-designer >/dev/null

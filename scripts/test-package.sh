@@ -30,6 +30,10 @@ for page in dtii-calc dtii-designer; do
 done
 bash -n "$root/usr/share/bash-completion/completions/dtii-calc"
 test -s "$root/usr/share/doc/dtii-designer/copyright"
+# Every chapter of the manual, byte for byte.
+for chapter in docs/manual/*.md; do
+    cmp "$chapter" "$root/usr/share/doc/dtii-designer/manual/$(basename "$chapter")"
+done
 test -s "$root/usr/share/icons/hicolor/256x256/apps/io.github.dtii.designer.png"
 
 installed=$root/usr/bin/dtii-calc

@@ -1,4 +1,4 @@
-// The 关于 box: which program and version this is, and under which licence it comes.
+// The 帮助 menu: the manual (F1) and the 关于 box, which names the program, version and licence.
 #include "ui/about_box.h"
 
 #include <QAction>
@@ -9,12 +9,14 @@
 
 #include "core/dialogs.h"
 #include "core/program_version.h"
+#include "ui/manual_window.h"
 #include "ui/text_conversion.h"
 
 namespace dtii {
 namespace {
 
 constexpr std::string_view helpMenuCaption = "帮助(&H)";
+constexpr std::string_view manualActionCaption = "使用手册(&M)";
 constexpr std::string_view aboutActionCaption = "关于(&A)…";
 constexpr std::string_view aboutCaption = "关于";
 
@@ -32,6 +34,12 @@ QString aboutText() {
 
 void addHelpMenu(QMenuBar& menuBar, QWidget& parent) {
     QMenu* helpMenu = menuBar.addMenu(toQString(helpMenuCaption));
+    QAction* manual = helpMenu->addAction(toQString(manualActionCaption));
+    manual->setObjectName(QStringLiteral("ManualAction"));
+    // F1 opens the manual from every window of the program, not only from this one.
+    manual->setShortcut(QKeySequence::HelpContents);
+    manual->setShortcutContext(Qt::ApplicationShortcut);
+    QObject::connect(manual, &QAction::triggered, &parent, [&parent] { showManual(parent); });
     QAction* about = helpMenu->addAction(toQString(aboutActionCaption));
     about->setObjectName(QStringLiteral("AboutAction"));
     about->setMenuRole(QAction::AboutRole);
