@@ -133,8 +133,9 @@ ExitStatus runCheckCommand(const std::vector<std::string>& arguments, std::ostre
     if (!computeDesign(design, window, record, dialogs)) {
         return ExitStatus::stopped;
     }
-    const DesignChecks checks = runDesignChecks(record, window.lists[InputList::beltType].text,
-                                                parameters, enteredPulleyDiameter(design.equipment));
+    const DesignChecks checks =
+        runDesignChecks(record, window.lists[InputList::beltType].text, parameters,
+                        enteredPulleyDiameter(design.equipment));
     out << (parsed->json ? checksJson(record, checks) : checksText(checkRows(checks)));
     return ExitStatus::produced;
 }

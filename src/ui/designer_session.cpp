@@ -60,9 +60,8 @@ UserDialogs& DesignerSession::dialogs() {
 SheetSource DesignerSession::sheetSource() const {
     SheetSource source{computedInputs_, design_, selection_, {}};
     source.typed.project = project_;
-    source.checks =
-        checkRows(runDesignChecks(design_, checkSettings_.beltType(), checkSettings_.parameters(),
-                                  pulleyDiameter_));
+    source.checks = checkRows(runDesignChecks(design_, checkSettings_.beltType(),
+                                              checkSettings_.parameters(), pulleyDiameter_));
     return source;
 }
 
@@ -165,6 +164,5 @@ void DesignerSession::keepEquipmentEntries(const EquipmentEntries& entries) {
     equipment_ = entries;
     Q_EMIT designEdited();
 }
-
 
 }  // namespace dtii

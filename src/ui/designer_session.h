@@ -66,8 +66,8 @@ public:
     void startNewDesign();
     // The input window's record may have changed; an open report learns whether it still matches.
     void noteDesignChanged() { Q_EMIT designStateChanged(); }
-    // Whether the open report was made from the design the windows hold now: nothing computed,
-    // confirmed or opened since. Printing and exporting its sheet need it.
+    // Whether the open report was made from the record the windows hold now, with no confirm, no
+    // other design and no new one since. Printing and exporting its sheet need it.
     bool reportIsCurrent() const;
 
     // Each shows its window modeless and brings it to the front, creating it when it is not open;

@@ -68,8 +68,9 @@ ReportForm::ReportForm(DesignerSession& session) : session_(session) {
     outOfDate_ = new QLabel(toQString(outOfDateNotice), this);
     outOfDate_->setObjectName(QStringLiteral("OutOfDateNotice"));
     outOfDate_->setWordWrap(true);
-    outOfDate_->setStyleSheet(QStringLiteral(
-        "QLabel { color: #b71c1c; background: #ffebee; border: 1px solid #e57373; padding: 4px; }"));
+    outOfDate_->setStyleSheet(
+        QStringLiteral("QLabel { color: #b71c1c; background: #ffebee; border: 1px solid #e57373; "
+                       "padding: 4px; }"));
     outOfDate_->hide();
     layout->addWidget(outOfDate_);
     layout->addWidget(tabs);

@@ -317,8 +317,9 @@ std::string listEmptiedByWidthNote(const InputWindow& window, const ConveyorDesi
             side == IdlerSide::carrying ? window.carryingIdlerButton : window.returnIdlerButton;
         if ((list == lists.bearing || list == lists.diameter) && chosen &&
             window.lists[list].items.empty() && !skirtWidth(design.shared.B)) {
-            return "输送带宽度B为" + std::to_string(design.shared.B) + "毫米，不是可选的带宽（只能是" +
-                   calculableBeltWidthsText("或") + "毫米），此列表没有可选项。";
+            return "输送带宽度B为" + std::to_string(design.shared.B) +
+                   "毫米，不是可选的带宽（只能是" + calculableBeltWidthsText("或") +
+                   "毫米），此列表没有可选项。";
         }
     }
     return {};
