@@ -21,21 +21,6 @@ TEST(SavedFileName, ANameWithoutExtensionGetsJson) {
     }
 }
 
-TEST(SavedFileName, AnExportedSheetWithoutExtensionGetsPdf) {
-    struct Case {
-        const char* typed;
-        const char* saved;
-    };
-    for (const Case& c : {
-             Case{"/d/sheet", "/d/sheet.pdf"},
-             Case{"/d/sheet.", "/d/sheet.pdf"},
-             Case{"/d/sheet.PDF", "/d/sheet.PDF"},
-             Case{"/d/v1.2/sheet", "/d/v1.2/sheet.pdf"},
-         }) {
-        EXPECT_EQ(withExtension(c.typed, ".pdf"), std::filesystem::path(c.saved)) << c.typed;
-    }
-}
-
 TEST(RecentFiles, TheLastUsedComesFirstOnceAndFiveAreKept) {
     using List = std::vector<std::string>;
     struct Case {
