@@ -10,11 +10,11 @@ share=$root/usr/share
 type=application/x-dtii-conveyor-design
 fail() { echo "check-design-file-type.sh: $*" >&2; exit 1; }
 
+export XDG_DATA_DIRS=$share XDG_DATA_HOME=$root/home-data XDG_CONFIG_HOME=$root/home-config
 # The system's own types (application/json among them) sit beside the package's, as installed.
 cp -n /usr/share/mime/packages/freedesktop.org.xml "$share/mime/packages/"
 update-mime-database "$share/mime" >/dev/null
 update-desktop-database "$share/applications" 2>/dev/null
-export XDG_DATA_DIRS=$share XDG_DATA_HOME=$root/home-data XDG_CONFIG_HOME=$root/home-config
 # xdg-mime asks gio on a GNOME desktop; elsewhere it may fall back to file(1), which knows no
 # shared-mime-info types.
 export XDG_CURRENT_DESKTOP=GNOME
