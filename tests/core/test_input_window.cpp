@@ -85,31 +85,6 @@ TEST(BeltWidthBox, ANewWidthRefillsTheListsOfAChosenIdlerFormKeepingPicksStillOf
     }
 }
 
-TEST(BeltWidthBox, TheRollerListsAnUnlistedWidthEmptiesNameTheWidth) {
-    struct Case {
-        const char* newWidth;
-        std::size_t namedLists;
-    };
-    for (const Case& c : {Case{"700", 4}, Case{"650", 0}, Case{"1000", 0}}) {
-        ConveyorDesign design;
-        InputWindow window;
-        testing::ScriptedDialogs dialogs;
-        testing::enterExampleDesign(design, window, dialogs);
-        window.boxes[InputBox::beltWidth] = c.newWidth;
-        beltWidthLostFocus(window, design, dialogs);
-        std::size_t named = 0;
-        for (const InputList list : inputLists) {
-            const std::string note = listEmptiedByWidthNote(window, design, list);
-            if (!note.empty()) {
-                EXPECT_TRUE(window.lists[list].items.empty()) << c.newWidth;
-                EXPECT_NE(note.find(std::string(c.newWidth) + "毫米"), std::string::npos) << note;
-                ++named;
-            }
-        }
-        EXPECT_EQ(named, c.namedLists) << c.newWidth;
-    }
-}
-
 TEST(PloughTrippers, AskForTheCountAndStoreItsResistance) {
     struct Case {
         const char* B;

@@ -423,6 +423,10 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(framed, 4);  // the diameter and bearing lists of both idler frames
+        typeInto(box("Text3"), QStringLiteral("650"));  // listed, the lists fill again
+        for (const QComboBox* list : form1_->findChildren<QComboBox*>()) {
+            QVERIFY(list->toolTip().isEmpty() && list->styleSheet().isEmpty());
+        }
     }
 
     void aFileNamedOnTheCommandLineIsOpened() {
