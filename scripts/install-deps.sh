@@ -17,7 +17,8 @@ packages=(
 )
 for group in "$@"; do
     case $group in
-        package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db) ;;
+        package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db
+                            shared-mime-info libglib2.0-bin xdg-utils) ;;
         windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64) ;;
         fresh) packages+=(debootstrap util-linux git) ;;
         *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Debian package and checks it: lintian without errors, the desktop entry and the
-# AppStream record valid, and the dtii-calc it installs (unpacked with dpkg -x into a temporary
+# AppStream record valid, design files taken for their own type and opened with the designer,
+# and the dtii-calc it installs (unpacked with dpkg -x into a temporary
 # root) printing the same bytes as the build tree's program on every example. Run after
 # scripts/build.sh; build/bin/dtii-calc is the reference.
 set -euo pipefail
@@ -29,6 +30,7 @@ for page in dtii-calc dtii-designer; do
     gzip -t "$root/usr/share/man/man1/$page.1.gz"
 done
 bash -n "$root/usr/share/bash-completion/completions/dtii-calc"
+bash scripts/check-design-file-type.sh "$root" "$PWD/examples/belt800-trough.json"
 test -s "$root/usr/share/doc/dtii-designer/copyright"
 # Every chapter of the manual, byte for byte.
 for chapter in docs/manual/*.md; do

@@ -1,11 +1,13 @@
-// dtii-designer: the window program. Opens the input window; the program ends when its last
-// window has closed.
+// dtii-designer: the window program. Opens the input window, with the design file named on the
+// command line when there is one (a file manager passes the file opened by double-click); the
+// program ends when its last window has closed.
 #include <QApplication>
 #include <QIcon>
 
 #include "core/program_version.h"
 #include "ui/appearance.h"
 #include "ui/designer_session.h"
+#include "ui/input_form.h"
 #include "ui/platform.h"
 #include "ui/qt_user_dialogs.h"
 #include "ui/text_conversion.h"
@@ -26,6 +28,11 @@ int main(int argc, char* argv[]) {
     dtii::DesktopPlatform platform;
     dtii::DesignerSession session(dialogs, platform);
     dialogs.setOwnerSource([&session] { return session.raisingWindow(); });
-    session.showInputWindow();
+    dtii::InputForm* input = session.showInputWindow();
+    // Qt has taken its own options out of the arguments; the first one left is the design file.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        input->openDesignFile(arguments.at(1));
+    }
     return QApplication::exec();
 }

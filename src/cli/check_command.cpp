@@ -9,6 +9,7 @@
 #include "cli/design_compute.h"
 #include "core/checks/check_parameters.h"
 #include "core/file/design_file.h"
+#include "core/file/design_replay.h"
 #include "core/numbers.h"
 
 namespace dtii {
@@ -39,14 +40,6 @@ std::optional<CheckArguments> parseCheckArguments(const std::vector<std::string>
     }
     parsed.designPath = read.designPath;
     return parsed;
-}
-
-// The drive-pulley diameter of the equipment entries, when one is entered [mm].
-std::optional<double> drivePulleyDiameter(const DesignFile& design) {
-    if (!design.equipment) {
-        return std::nullopt;
-    }
-    return enteredPulleyDiameter(readLeadingNumber(design.equipment->boxes[1]));
 }
 
 template <typename T>
@@ -140,8 +133,9 @@ ExitStatus runCheckCommand(const std::vector<std::string>& arguments, std::ostre
     if (!computeDesign(design, window, record, dialogs)) {
         return ExitStatus::stopped;
     }
-    const DesignChecks checks = runDesignChecks(record, window.lists[InputList::beltType].text,
-                                                parameters, drivePulleyDiameter(design));
+    const DesignChecks checks =
+        runDesignChecks(record, window.lists[InputList::beltType].text, parameters,
+                        enteredPulleyDiameter(design.equipment));
     out << (parsed->json ? checksJson(record, checks) : checksText(checkRows(checks)));
     return ExitStatus::produced;
 }

@@ -211,6 +211,13 @@ ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostre
 
 }  // namespace
 
+ExitStatus showHelpUntilEnter(std::ostream& out, std::istream& in) {
+    out << helpText() << "\n按回车键关闭此窗口。" << std::flush;
+    std::string line;
+    std::getline(in, line);
+    return ExitStatus::produced;
+}
+
 std::string usageMessage(const std::string& problem) {
     return "dtii-calc：" + problem + "（用法见 dtii-calc --help）";
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -37,6 +38,10 @@ struct OutputWriters {
 // same arguments, to the companion program dtii-calc-sheet.
 ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                           std::ostream& err, const OutputWriters& writers = {});
+
+// dtii-calc started without arguments in a console of its own, which closes with it: the help,
+// then a prompt that waits for Enter on `in`, so the window can be read before it goes.
+ExitStatus showHelpUntilEnter(std::ostream& out, std::istream& in);
 
 // "dtii-calc：problem（用法见 dtii-calc --help）", the one shape of every usage error.
 std::string usageMessage(const std::string& problem);

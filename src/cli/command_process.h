@@ -20,6 +20,10 @@ public:
     // The arguments after the program name.
     const std::vector<std::string>& arguments() const { return arguments_; }
 
+    // Whether the console the command writes to is its own and closes with it: started from the
+    // file manager (Explorer) rather than from a command prompt. Never so on Linux.
+    bool hasConsoleOfItsOwn() const;
+
 private:
     std::vector<std::string> arguments_;
     // The console's output code page before; 0: no console. Only Windows has one to restore.

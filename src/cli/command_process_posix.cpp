@@ -7,4 +7,8 @@ CommandProcess::CommandProcess(int argc, char** argv) : arguments_(argv + 1, arg
 
 CommandProcess::~CommandProcess() = default;
 
+bool CommandProcess::hasConsoleOfItsOwn() const {
+    return false;
+}
+
 }  // namespace dtii

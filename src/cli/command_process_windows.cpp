@@ -41,4 +41,10 @@ CommandProcess::~CommandProcess() {
     }
 }
 
+bool CommandProcess::hasConsoleOfItsOwn() const {
+    // A console opened for this process alone lists one process; a command prompt's lists two.
+    DWORD processes[2] = {};
+    return GetConsoleProcessList(processes, 2) == 1;
+}
+
 }  // namespace dtii

@@ -6,7 +6,11 @@
 
 int main(int argc, char** argv) {
     const dtii::CommandProcess process(argc, argv);
-    const dtii::ExitStatus status = dtii::runCommandLine(process.arguments(), std::cout, std::cerr);
+    // Started from the file manager: the help stays readable until Enter closes the window.
+    const dtii::ExitStatus status =
+        process.arguments().empty() && process.hasConsoleOfItsOwn()
+            ? dtii::showHelpUntilEnter(std::cout, std::cin)
+            : dtii::runCommandLine(process.arguments(), std::cout, std::cerr);
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "dtii-calc：无法写出标准输出\n";

@@ -16,6 +16,7 @@
 #include "core/checks/design_checks.h"
 #include "ui/check_settings.h"
 #include "ui/designer_session.h"
+#include "ui/number_typing.h"
 #include "ui/text_conversion.h"
 
 namespace dtii {
@@ -127,8 +128,10 @@ ChecksPanel::ChecksPanel(DesignerSession& session, QWidget* parent)
         } else {
             auto* edit = new QLineEdit(this);
             const CheckParameterKey& parameter = *field.parameter;
+            typeNumbersInAscii(*edit);
+            // The box's text, which the line above may have put into ASCII since the edit.
             connect(edit, &QLineEdit::textEdited, this,
-                    [this, &parameter](const QString& text) { parameterEdited(parameter, text); });
+                    [this, &parameter, edit] { parameterEdited(parameter, edit->text()); });
             connect(edit, &QLineEdit::editingFinished, this, &ChecksPanel::showParameters);
             (field.parameter == &safetyFactorKey ? safetyFactor_ : surchargeAngle_) = edit;
             box = edit;
@@ -213,9 +216,8 @@ void ChecksPanel::showParameters() {
 
 void ChecksPanel::showRows() {
     const CheckSettings& settings = session_.checkSettings();
-    const DesignChecks checks =
-        runDesignChecks(session_.design(), settings.beltType(), settings.parameters(),
-                        enteredPulleyDiameter(session_.equipmentValues().D));
+    const DesignChecks checks = runDesignChecks(session_.design(), settings.beltType(),
+                                                settings.parameters(), session_.pulleyDiameter());
     const std::vector<CheckRow> found = checkRows(checks);
     rows_->setRowCount(static_cast<int>(found.size()));
     for (std::size_t i = 0; i < found.size(); ++i) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "core/file/design_replay.h"
 #include "ui/equipment_form.h"
 #include "ui/input_form.h"
 #include "ui/report_form.h"
@@ -59,10 +60,45 @@ UserDialogs& DesignerSession::dialogs() {
 SheetSource DesignerSession::sheetSource() const {
     SheetSource source{computedInputs_, design_, selection_, {}};
     source.typed.project = project_;
-    source.checks =
-        checkRows(runDesignChecks(design_, checkSettings_.beltType(), checkSettings_.parameters(),
-                                  enteredPulleyDiameter(equipmentValues_.D)));
+    source.checks = checkRows(runDesignChecks(design_, checkSettings_.beltType(),
+                                              checkSettings_.parameters(), pulleyDiameter_));
     return source;
+}
+
+void DesignerSession::equipmentConfirmed() {
+    if (const std::optional<double> confirmed = enteredPulleyDiameter(equipmentValues_.D)) {
+        pulleyDiameter_ = confirmed;
+    }
+    reportedDesign_.reset();
+    Q_EMIT designStateChanged();
+}
+
+void DesignerSession::designReplaced(const std::optional<EquipmentEntries>& entries) {
+    equipment_ = entries;
+    pulleyDiameter_ = enteredPulleyDiameter(entries);
+    reportedDesign_.reset();
+    if (!equipmentWindow_.isNull()) {
+        equipmentWindow_->showEntries(entries);
+    }
+    // The listing of the design before has nothing to do with this one; the window asks nothing.
+    if (!resultsWindow_.isNull()) {
+        resultsWindow_->close();
+    }
+    Q_EMIT designEdited();
+    Q_EMIT designStateChanged();
+}
+
+void DesignerSession::startNewDesign() {
+    design_ = ConveyorDesign{};
+    equipmentValues_ = EquipmentWindowValues{};
+    checkSettings_.setTexts(std::nullopt);
+    checkSettings_.setBeltType({});
+    project_ = ProjectInfo{};
+    designReplaced(std::nullopt);
+}
+
+bool DesignerSession::reportIsCurrent() const {
+    return reportedDesign_ && *reportedDesign_ == design_;
 }
 
 InputForm* DesignerSession::inputWindow() const {
@@ -98,8 +134,10 @@ EquipmentForm* DesignerSession::showEquipmentWindow(QWidget* opener) {
 }
 
 ReportForm* DesignerSession::showReport(std::string_view reportText, QWidget* opener) {
+    reportedDesign_ = design_;
     ReportForm& window = openForm(reportWindow_, *this, openerOr(opener));
     window.setReportText(reportText);
+    Q_EMIT designStateChanged();
     bringToFront(window);
     return &window;
 }
@@ -124,14 +162,6 @@ std::optional<EquipmentEntries> DesignerSession::equipmentEntries() const {
 
 void DesignerSession::keepEquipmentEntries(const EquipmentEntries& entries) {
     equipment_ = entries;
-    Q_EMIT designEdited();
-}
-
-void DesignerSession::enterEquipmentEntries(const std::optional<EquipmentEntries>& entries) {
-    equipment_ = entries;
-    if (!equipmentWindow_.isNull()) {
-        equipmentWindow_->showEntries(entries);
-    }
     Q_EMIT designEdited();
 }
 

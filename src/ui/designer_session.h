@@ -53,11 +53,29 @@ public:
     // What the sheet of the current report is made from, with the checks of the record.
     SheetSource sheetSource() const;
 
+    // The drive-pulley diameter the checks take [mm]: the opened design file's until the
+    // equipment window confirms another; none while neither holds one.
+    std::optional<double> pulleyDiameter() const { return pulleyDiameter_; }
+    // The equipment window's confirm has read its entries (whether or not it selected).
+    void equipmentConfirmed();
+    // Another design is in the windows now (opened from a file, or a new one): the results window
+    // closes, the equipment window shows `entries`, and an open report no longer matches.
+    void designReplaced(const std::optional<EquipmentEntries>& entries);
+    // A new design: the record, the equipment entries, the check parameters and the title block
+    // are cleared, as when the program starts, and then the design is replaced as above.
+    void startNewDesign();
+    // The input window's record may have changed; an open report learns whether it still matches.
+    void noteDesignChanged() { Q_EMIT designStateChanged(); }
+    // Whether the open report was made from the record the windows hold now, with no confirm, no
+    // other design and no new one since. Printing and exporting its sheet need it.
+    bool reportIsCurrent() const;
+
     // Each shows its window modeless and brings it to the front, creating it when it is not open;
     // a new window opens centred over `opener` (the active window when none is named).
     InputForm* showInputWindow();
     ResultsForm* showResults(std::string_view resultsText, QWidget* opener = nullptr);
     EquipmentForm* showEquipmentWindow(QWidget* opener = nullptr);
+    // The report of the equipment confirm just completed: it matches the design from now on.
     ReportForm* showReport(std::string_view reportText, QWidget* opener = nullptr);
 
     // The open windows; null when closed.
@@ -75,14 +93,14 @@ public:
     std::optional<EquipmentEntries> equipmentEntries() const;
     // Entries confirmed in the equipment window (kept when it closes).
     void keepEquipmentEntries(const EquipmentEntries& entries);
-    // Entries of an opened design file; the open equipment window shows them at once.
-    void enterEquipmentEntries(const std::optional<EquipmentEntries>& entries);
     // The last confirmed or opened entries, which a new equipment window starts from.
     const std::optional<EquipmentEntries>& keptEquipmentEntries() const { return equipment_; }
 
 Q_SIGNALS:
     // Something of the design outside the input window changed (the equipment entries).
     void designEdited();
+    // The design the windows hold may no longer be the one the report was made from.
+    void designStateChanged();
 
 private:
     UserDialogs& dialogs_;
@@ -95,6 +113,9 @@ private:
     ProjectInfo project_;
     DesignFile computedInputs_;
     EquipmentSelection selection_;
+    std::optional<double> pulleyDiameter_;
+    // The record the open report was made from, while nothing else has replaced it since.
+    std::optional<ConveyorDesign> reportedDesign_;
     QPointer<InputForm> inputWindow_;
     QPointer<ResultsForm> resultsWindow_;
     QPointer<EquipmentForm> equipmentWindow_;

@@ -12,6 +12,7 @@
 #include "core/file/design_replay.h"
 #include "core/windows/leg_height_memory.h"
 #include "ui/designer_session.h"
+#include "ui/number_typing.h"
 #include "ui/prompt_combo_box.h"
 #include "ui/reading_warning.h"
 #include "ui/text_conversion.h"
@@ -58,6 +59,7 @@ EquipmentForm::EquipmentForm(DesignerSession& session) : session_(session) {
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10);
         label->setBuddy(box);
         warnAboutReading(*box);
+        typeNumbersInAscii(*box);
         connect(box, &QLineEdit::textChanged, &session_, &DesignerSession::designEdited);
         boxes_[static_cast<std::size_t>(entry.box)] = box;
         rows->addWidget(label, row, 0);
@@ -149,6 +151,7 @@ void EquipmentForm::confirm() {
     LegHeightMemory answers(session_.dialogsFrom(*this), legHeight_);
     const ConfirmResult result =
         confirmEquipment(model_, session_.design(), session_.equipmentValues(), answers);
+    session_.equipmentConfirmed();
     showModel();
     session_.keepEquipmentEntries(captureEquipmentWindow(model_, legHeight_));
     if (result.outcome == SelectionOutcome::completed) {

@@ -27,6 +27,7 @@
 #include "ui/calculator_command.h"
 #include "ui/design_file_commands.h"
 #include "ui/designer_session.h"
+#include "ui/number_typing.h"
 #include "ui/prompt_combo_box.h"
 #include "ui/reading_warning.h"
 #include "ui/recent_files.h"
@@ -100,11 +101,13 @@ constexpr std::string_view plyLabel = "输    送    带    层    数：";
 
 // The design-file menu above the top row.
 constexpr std::string_view fileMenuCaption = "文件(&F)";
+constexpr std::string_view newDesignCaption = "新建(&N)";
 constexpr std::string_view openDesignCaption = "打开设计文件(&O)…";
 constexpr std::string_view recentDesignsCaption = "最近打开(&R)";
 constexpr std::string_view noRecentDesigns = "（无）";
 constexpr std::string_view saveDesignCaption = "保存设计文件(&S)…";
 constexpr std::string_view saveDesignAsCaption = "另存为(&A)…";
+constexpr std::string_view quitCaption = "退出(&X)";
 
 struct CommandButton {
     const char* name;
@@ -183,6 +186,7 @@ InputForm::InputForm(DesignerSession& session) : session_(session) {
     const auto follow = [this] { showDocumentState(); };
     for (const InputBox box : inputBoxes) {
         warnAboutReading(*boxes_[box]);
+        typeNumbersInAscii(*boxes_[box]);
         connect(boxes_[box], &QLineEdit::textChanged, this, follow);
     }
     for (const InputList list : inputLists) {
@@ -205,6 +209,10 @@ QMenuBar* InputForm::buildMenuBar() {
     auto* menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("DesignFileMenuBar"));
     QMenu* fileMenu = menuBar->addMenu(toQString(fileMenuCaption));
+    QAction* newDesign = fileMenu->addAction(toQString(newDesignCaption));
+    newDesign->setObjectName(QStringLiteral("NewDesignAction"));
+    newDesign->setShortcut(QKeySequence::New);
+    connect(newDesign, &QAction::triggered, this, &InputForm::handleNewDesign);
     QAction* open = fileMenu->addAction(toQString(openDesignCaption));
     open->setObjectName(QStringLiteral("OpenDesignAction"));
     open->setShortcut(QKeySequence::Open);
@@ -222,6 +230,12 @@ QMenuBar* InputForm::buildMenuBar() {
     saveAs->setObjectName(QStringLiteral("SaveDesignAsAction"));
     saveAs->setShortcut(QKeySequence::SaveAs);
     connect(saveAs, &QAction::triggered, this, &InputForm::handleSaveDesignAs);
+    fileMenu->addSeparator();
+    QAction* quit = fileMenu->addAction(toQString(quitCaption));
+    quit->setObjectName(QStringLiteral("QuitAction"));
+    // Ctrl+Q where the system has it; Alt+F4 closes the window everywhere.
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &InputForm::close);
     addHelpMenu(*menuBar, *this);
     return menuBar;
 }
@@ -443,6 +457,10 @@ void InputForm::showModel() {
         check1_->setChecked(model_.ploughTrippers);
     }
     tripperCount_->setText(toQString(ploughTripperCountText(model_, session_.design())));
+    for (const InputList list : inputLists) {
+        showListWarning(*lists_[list],
+                        toQString(listEmptiedByWidthNote(model_, session_.design(), list)));
+    }
     if (model_.focusBox) {
         QLineEdit* box = boxes_[*model_.focusBox];
         box->setFocus(Qt::OtherFocusReason);
@@ -467,6 +485,7 @@ void InputForm::runHandler(Handler&& handler) {
     readWidgets();
     handler();
     showModel();
+    session_.noteDesignChanged();
 }
 
 void InputForm::handleBeltWidthLostFocus() {
@@ -592,7 +611,7 @@ void InputForm::openDesign(const QString& path) {
     }
     runHandler([this, &design] {
         enterDesignIntoWindow(*design, model_, session_.design(), session_.dialogsFrom(*this));
-        session_.enterEquipmentEntries(design->equipment);
+        session_.designReplaced(design->equipment);
         session_.checkSettings().setTexts(design->checks);
         session_.project() = design->project.value_or(ProjectInfo{});
     });
@@ -611,6 +630,25 @@ void InputForm::showDocumentState() {
     }
     setWindowTitle(toQString(documentWindowTitle(document_)));
     setWindowModified(hasUnsavedEdits(document_, shownDesign()));
+}
+
+void InputForm::openDesignFile(const QString& path) {
+    const QScopedValueRollback<bool> handling(handling_, true);
+    openDesign(path);
+}
+
+void InputForm::handleNewDesign() {
+    const QScopedValueRollback<bool> handling(handling_, true);
+    storeBeltWidthIfFocused();
+    if (!leaveDesign()) {
+        return;
+    }
+    runHandler([this] {
+        session_.startNewDesign();
+        model_ = InputWindow{};
+        loadInputWindow(model_, session_.design());
+    });
+    startDocument({});
 }
 
 void InputForm::handleOpenDesign() {

@@ -34,6 +34,10 @@ public:
     // equipment entries; what saving writes and what the modified mark compares.
     DesignFile shownDesign() const;
 
+    // Opens a design file named outside the window (on the command line), as 打开 would after its
+    // chooser; a file that cannot be read is told about and the window stays empty.
+    void openDesignFile(const QString& path);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Closing the input window ends the program: after the unsaved-edits question every other
@@ -69,6 +73,7 @@ private:
     void handleCompute();
     void handleCalculator();
     void handleReset();
+    void handleNewDesign();
     void handleOpenDesign();
     void handleOpenRecent(const QString& path);
     void handleSaveDesign();

@@ -2,6 +2,7 @@
 #include "ui/report_form.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QTabWidget>
@@ -21,6 +22,9 @@ namespace {
 
 constexpr std::string_view caption = "计算结果及设备清单";
 constexpr std::string_view checksTabCaption = "设计校核";
+constexpr std::string_view outOfDateNotice =
+    "此报告已过期：设计已重新计算或已换成另一个设计，报告仍是之前那个设计的。请重新确认设备清单"
+    "（初始条件录入窗口的“确 定”）以生成新的报告；在此之前不能打印或导出计算书。";
 
 }  // namespace
 
@@ -58,10 +62,19 @@ ReportForm::ReportForm(DesignerSession& session) : session_(session) {
     tabs->addTab(checks, toQString(checksTabCaption));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* sheetBar = new SheetBar(session_, this);  // print, preview, export, title block
-    layout->setMenuBar(sheetBar->menuBar());
-    layout->addWidget(sheetBar);
+    sheetBar_ = new SheetBar(session_, this);  // print, preview, export, title block
+    layout->setMenuBar(sheetBar_->menuBar());
+    layout->addWidget(sheetBar_);
+    outOfDate_ = new QLabel(toQString(outOfDateNotice), this);
+    outOfDate_->setObjectName(QStringLiteral("OutOfDateNotice"));
+    outOfDate_->setWordWrap(true);
+    outOfDate_->setStyleSheet(
+        QStringLiteral("QLabel { color: #b71c1c; background: #ffebee; border: 1px solid #e57373; "
+                       "padding: 4px; }"));
+    outOfDate_->hide();
+    layout->addWidget(outOfDate_);
     layout->addWidget(tabs);
+    connect(&session_, &DesignerSession::designStateChanged, this, &ReportForm::showCurrency);
 
     // The widest report line is about 75 columns; the report has about 50 lines.
     const QFontMetrics metrics(text1_->font());
@@ -74,6 +87,12 @@ void ReportForm::setReportText(std::string_view reportText) {
     text1_->document()->clearUndoRedoStacks();
     // The drive-pulley diameter of the confirm that made this report reaches the reducer row.
     findChild<ChecksPanel*>()->refresh();
+}
+
+void ReportForm::showCurrency() {
+    const bool current = session_.reportIsCurrent();
+    outOfDate_->setVisible(!current);
+    sheetBar_->offerSheet(current);
 }
 
 std::string ReportForm::reportText() const {

@@ -5,11 +5,13 @@
 #include <string>
 #include <string_view>
 
+class QLabel;
 class QPlainTextEdit;
 
 namespace dtii {
 
 class DesignerSession;
+class SheetBar;
 
 class ReportForm : public QWidget {
     Q_OBJECT
@@ -25,7 +27,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // An out-of-date report says so above its text and offers no sheet until the equipment step
+    // is confirmed again; its text stays, to be read or saved.
+    void showCurrency();
+
     DesignerSession& session_;
+    QLabel* outOfDate_ = nullptr;
+    SheetBar* sheetBar_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
     bool aligning_ = false;
 };

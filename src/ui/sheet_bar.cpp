@@ -69,8 +69,13 @@ SheetBar::SheetBar(DesignerSession& session, QWidget* window) : QWidget(window),
             action->setShortcutContext(Qt::WindowShortcut);
         }
         const SheetCommand command = entry.command;
-        connect(action, &QAction::triggered, this,
-                [this, window, command] { command(session_, window); });
+        connect(action, &QAction::triggered, this, [this, window, command] {
+            // A shortcut pressed while the report is out of date does nothing either.
+            if (session_.reportIsCurrent()) {
+                command(session_, window);
+            }
+        });
+        sheetActions_.append(action);
         window->addAction(action);
         menu->addAction(action);
         toolBar->addAction(action);
@@ -81,6 +86,12 @@ SheetBar::SheetBar(DesignerSession& session, QWidget* window) : QWidget(window),
     layout->setSpacing(0);
     layout->addWidget(toolBar);
     layout->addWidget(buildProjectFields());
+}
+
+void SheetBar::offerSheet(bool offered) {
+    for (QAction* action : sheetActions_) {
+        action->setEnabled(offered);
+    }
 }
 
 QWidget* SheetBar::buildProjectFields() {

@@ -19,11 +19,15 @@ public:
     // The menu bar, for the window's layout to put on top.
     QMenuBar* menuBar() const { return menuBar_; }
 
+    // Printing and exporting are offered only while the report matches the design.
+    void offerSheet(bool offered);
+
 private:
     QWidget* buildProjectFields();
 
     DesignerSession& session_;
     QMenuBar* menuBar_ = nullptr;
+    QList<QAction*> sheetActions_;
 };
 
 }  // namespace dtii

@@ -10,6 +10,7 @@
 
 #include "core/file/whole_file.h"
 #include "core/report/equipment_list.h"
+#include "core/windows/design_document.h"
 #include "sheet/sheet_painter.h"
 #include "sheet/sheet_pdf.h"
 #include "ui/designer_session.h"
@@ -100,7 +101,7 @@ void exportSheetPdf(DesignerSession& session, QWidget* parent) {
     }
     rememberFolder(chosen);
     if (const std::optional<std::string> failure =
-            writeSheetPdf(currentSheet(session), toPath(chosen))) {
+            writeSheetPdf(currentSheet(session), withExtension(toPath(chosen), ".pdf"))) {
         tell(session, *failure);
     }
 }

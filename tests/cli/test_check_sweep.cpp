@@ -134,5 +134,18 @@ TEST(UsageErrors, ExitWithStatusTwoAndOneMessage) {
     }
 }
 
+// Started from the file manager with no arguments: the help, then a prompt that waits for one
+// line only.
+TEST(OwnConsole, TheHelpStaysUntilEnter) {
+    std::ostringstream out;
+    std::istringstream in("\nleft for later\n");
+    EXPECT_EQ(showHelpUntilEnter(out, in), ExitStatus::produced);
+    EXPECT_TRUE(out.str().starts_with(helpText())) << out.str();
+    EXPECT_TRUE(out.str().ends_with("按回车键关闭此窗口。")) << out.str();
+    std::string rest;
+    std::getline(in, rest);
+    EXPECT_EQ(rest, "left for later");
+}
+
 }  // namespace
 }  // namespace dtii

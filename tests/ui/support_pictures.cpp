@@ -48,7 +48,9 @@ QStringList clippedCaptions(QWidget& window) {
         }
     };
     for (QLabel* label : window.findChildren<QLabel*>()) {
-        check(*label, label->text(), label->contentsRect().width());
+        if (!label->isHidden()) {  // a notice hidden until needed has no room yet
+            check(*label, label->text(), label->contentsRect().width());
+        }
     }
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         if (!button->text().isEmpty()) {

@@ -4,13 +4,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -374,6 +377,84 @@ private Q_SLOTS:
         const QString calculator = DesktopPlatform().defaultCalculator();
         qputenv("PATH", path);
         QCOMPARE(calculator, found.isEmpty() ? QString() : bin + QLatin1Char('/') + found);
+    }
+
+    // ---- what the engineer typed, the command line, a new design -----------------------------
+
+    void theReducerRowTakesTheOpenedDesignsPulleyDiameter() {
+        open(QStringLiteral(DTII_EXAMPLES_DIR "/belt800-trough.json"));
+        click(*form1_, "Command1");
+        auto* rows = child<QTableWidget>(*session().resultsWindow(), "CheckRows");
+        QCOMPARE(rows->item(3, 1)->text(), QStringLiteral("速比 31.42"));
+    }
+
+    void fullWidthNumbersBecomeAsciiAsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("digits") << QStringLiteral("５００") << QStringLiteral("500");
+        QTest::newRow("point") << QStringLiteral("１．５") << QStringLiteral("1.5");
+        QTest::newRow("minus") << QStringLiteral("－１２") << QStringLiteral("-12");
+        QTest::newRow("other text stays") << QStringLiteral("约５米") << QStringLiteral("约5米");
+    }
+
+    void fullWidthNumbersBecomeAsciiAsTyped() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        // What a Chinese input method does with a finished word: commits it at the cursor.
+        box("Text1").setFocus();
+        QInputMethodEvent event;
+        event.setCommitString(typed);
+        QApplication::sendEvent(&box("Text1"), &event);
+        QCOMPARE(box("Text1").text(), shown);
+        QCOMPARE(box("Text1").cursorPosition(), shown.size());
+    }
+
+    void listsEmptiedByAnUnlistedWidthNameTheWidth() {
+        open(QStringLiteral(DTII_EXAMPLES_DIR "/belt800-trough.json"));
+        typeInto(box("Text3"), QStringLiteral("700"));
+        click(*form1_, "Command1");
+        QCOMPARE(dialogs().shown.size(), std::size_t{1});  // the existing message stays
+        int framed = 0;
+        for (const QComboBox* list : form1_->findChildren<QComboBox*>()) {
+            if (!list->toolTip().isEmpty()) {
+                QVERIFY(list->toolTip().contains(QStringLiteral("700毫米")));
+                QVERIFY(!list->styleSheet().isEmpty());
+                ++framed;
+            }
+        }
+        QCOMPARE(framed, 4);  // the diameter and bearing lists of both idler frames
+        typeInto(box("Text3"), QStringLiteral("650"));  // listed, the lists fill again
+        for (const QComboBox* list : form1_->findChildren<QComboBox*>()) {
+            QVERIFY(list->toolTip().isEmpty() && list->styleSheet().isEmpty());
+        }
+    }
+
+    void aFileNamedOnTheCommandLineIsOpened() {
+        static_cast<InputForm*>(form1_)->openDesignFile(
+            QStringLiteral(DTII_EXAMPLES_DIR "/belt800-trough.json"));
+        QCOMPARE(box("Text3").text(), QStringLiteral("800"));
+        QVERIFY(dialogs().shown.empty() && !form1_->isWindowModified());
+        QVERIFY(form1_->windowTitle().startsWith(QStringLiteral("belt800-trough.json")));
+    }
+
+    void aNewDesignAsksBeforeUnsavedEditsGo_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("cancel") << int(UnsavedEditsAnswer::cancel) << false;
+        QTest::newRow("discard") << int(UnsavedEditsAnswer::discard) << true;
+    }
+
+    void aNewDesignAsksBeforeUnsavedEditsGo() {
+        QFETCH(int, answer);
+        QFETCH(bool, cleared);
+        open(QStringLiteral(DTII_EXAMPLES_DIR "/belt800-trough.json"));
+        typeInto(box("Text7"), QStringLiteral("2.5"));
+        dialogs().unsavedAnswers.push_back(static_cast<UnsavedEditsAnswer>(answer));
+        trigger(*form1_, "NewDesignAction");
+        QCOMPARE(dialogs().shown.size(), std::size_t{1});
+        QCOMPARE(box("Text3").text().isEmpty(), cleared);
+        QCOMPARE(session().keptEquipmentEntries().has_value(), !cleared);
+        QCOMPARE(form1_->isWindowModified(), !cleared);
     }
 };
 

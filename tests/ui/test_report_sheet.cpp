@@ -1,6 +1,8 @@
 // The report window's sheet commands: menu and toolbar, the PDF and the equipment list written
 // where the person chose from what the windows computed, and the title block kept with the design.
 #include <QAction>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -138,6 +140,57 @@ private Q_SLOTS:
         expected.name = "Mine 1";
         expected.checker = "Li Si";
         QCOMPARE(*saved.design->project, expected);
+    }
+
+    void aReportOfAnEarlierDesignIsMarkedAndExportsNothing_data() {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("computed again") << "compute";
+        QTest::newRow("another file") << "open";
+        QTest::newRow("new design") << "new";
+    }
+
+    void aReportOfAnEarlierDesignIsMarkedAndExportsNothing() {
+        QFETCH(QString, change);
+        QWidget& form1 = run_->inputWindow();
+        const auto offersSheet = [this] {
+            return report_->findChild<QAction*>(QStringLiteral("ExportPdfAction"))->isEnabled() &&
+                   report_->findChild<QLabel*>(QStringLiteral("OutOfDateNotice"))->isHidden();
+        };
+        QVERIFY(offersSheet());
+        run_->session->showResults("", &form1);
+        if (change == QStringLiteral("compute")) {
+            typeInto(*child<QLineEdit>(form1, "Text3"), QStringLiteral("1000"));
+            click(form1, "Command1");
+        } else {
+            run_->dialogs.unsavedAnswers.push_back(UnsavedEditsAnswer::discard);
+            run_->platform.chosenProgram = toQ(DTII_EXAMPLES_DIR "/belt1200-trough.json");
+            form1
+                .findChild<QAction*>(change == QStringLiteral("open") ? "OpenDesignAction"
+                                                                      : "NewDesignAction")
+                ->trigger();
+        }
+        QCOMPARE(static_cast<QWidget*>(run_->session->reportWindow()), report_);
+        QVERIFY(!offersSheet());
+        // A shortcut or a stray trigger writes nothing either.
+        run_->platform.chosenSavePath = inFolder("stale.pdf");
+        report_->findChild<QAction*>(QStringLiteral("ExportPdfAction"))->trigger();
+        QVERIFY(!QFile::exists(run_->platform.chosenSavePath));
+        // The listing of the design before does not stay beside another design.
+        const QWidget* results = run_->session->resultsWindow();
+        QCOMPARE(results != nullptr && results->isVisible(), change == QStringLiteral("compute"));
+        if (change == QStringLiteral("compute")) {  // confirmed again, the report is current
+            run_->dialogs.okAnswers.push_back(true);
+            click(*run_->session->resultsWindow(), "Command1");
+            run_->dialogs.textAnswers.push_back("1100");
+            click(*run_->session->equipmentWindow(), "Command1");
+            QVERIFY(offersSheet());
+        }
+    }
+
+    void anExportedSheetNamedWithoutExtensionIsAPdf() {
+        run_->platform.chosenSavePath = inFolder("sheet");
+        report_->findChild<QAction*>(QStringLiteral("ExportPdfAction"))->trigger();
+        QVERIFY(QFile::exists(run_->platform.chosenSavePath + QStringLiteral(".pdf")));
     }
 
     void theChosenFilterDecidesAnEndinglessListsType_data() {

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <string_view>
 
+#include "core/checks/design_checks.h"
 #include "core/design/list_choices.h"
+#include "core/numbers.h"
 
 namespace dtii {
 namespace {
@@ -69,6 +71,13 @@ void replayInputWindow(const DesignFile& design, InputWindow& window, ConveyorDe
         window.ploughTrippers = true;
         ploughTrippersChanged(window, record, dialogs, true);
     }
+}
+
+std::optional<double> enteredPulleyDiameter(const std::optional<EquipmentEntries>& entries) {
+    if (!entries) {
+        return std::nullopt;
+    }
+    return enteredPulleyDiameter(readLeadingNumber(entries->boxes[1]));
 }
 
 void replayEquipmentWindow(const EquipmentEntries& entries, EquipmentWindow& window) {

@@ -26,6 +26,10 @@ void replayInputWindow(const DesignFile& design, InputWindow& window, ConveyorDe
 // boxes). Nothing is selected until the caller confirms (confirmEquipment).
 void replayEquipmentWindow(const EquipmentEntries& entries, EquipmentWindow& window);
 
+// The drive-pulley diameter the entries hold (their first box), the way the checks take it [mm]:
+// none while none is entered.
+std::optional<double> enteredPulleyDiameter(const std::optional<EquipmentEntries>& entries);
+
 // The design as the input window shows it now: box texts, list texts (none for a list showing its
 // prompt), the chosen idler forms and, when the plough-tripper box is checked, its count.
 DesignFile captureInputWindow(const InputWindow& window, const ConveyorDesign& record);

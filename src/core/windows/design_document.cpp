@@ -48,14 +48,18 @@ LeaveDecision askBeforeLeaving(const DesignDocument& document, const DesignFile&
     return LeaveDecision::stay;
 }
 
-std::filesystem::path withDesignExtension(std::filesystem::path path) {
-    const std::filesystem::path extension = path.filename().extension();
-    if (extension.empty()) {
-        path += std::string(designExtension);
-    } else if (extension == ".") {
-        path += std::string(designExtension.substr(1));
+std::filesystem::path withExtension(std::filesystem::path path, std::string_view extension) {
+    const std::filesystem::path present = path.filename().extension();
+    if (present.empty()) {
+        path += std::string(extension);
+    } else if (present == ".") {
+        path += std::string(extension.substr(1));
     }
     return path;
+}
+
+std::filesystem::path withDesignExtension(std::filesystem::path path) {
+    return withExtension(std::move(path), designExtension);
 }
 
 std::vector<std::string> recentFilesAfterUse(std::vector<std::string> recent,

@@ -32,6 +32,8 @@ LeaveDecision askBeforeLeaving(const DesignDocument& document, const DesignFile&
 
 // A file name typed without an extension gets ".json"; any other name is kept as it is.
 std::filesystem::path withDesignExtension(std::filesystem::path path);
+// The same for any file kind: `extension` (".pdf") is added to a name without one.
+std::filesystem::path withExtension(std::filesystem::path path, std::string_view extension);
 
 inline constexpr std::size_t recentFileLimit = 5;
 

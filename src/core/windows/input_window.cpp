@@ -309,6 +309,22 @@ void ploughTrippersChanged(InputWindow& window, ConveyorDesign& design, UserDial
     design.input.ploughResistance = ploughResistance(design.input.ploughCount, design.shared.B);
 }
 
+std::string listEmptiedByWidthNote(const InputWindow& window, const ConveyorDesign& design,
+                                   InputList list) {
+    for (const IdlerSide side : {IdlerSide::carrying, IdlerSide::returning}) {
+        const RollerLists lists = rollerListsOf(side);
+        const std::optional<IdlerButton>& chosen =
+            side == IdlerSide::carrying ? window.carryingIdlerButton : window.returnIdlerButton;
+        if ((list == lists.bearing || list == lists.diameter) && chosen &&
+            window.lists[list].items.empty() && !skirtWidth(design.shared.B)) {
+            return "输送带宽度B为" + std::to_string(design.shared.B) +
+                   "毫米，不是可选的带宽（只能是" + calculableBeltWidthsText("或") +
+                   "毫米），此列表没有可选项。";
+        }
+    }
+    return {};
+}
+
 std::string ploughTripperCountText(const InputWindow& window, const ConveyorDesign& design) {
     if (!window.ploughTrippers) {
         return {};

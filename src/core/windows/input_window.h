@@ -95,6 +95,11 @@ enum class ComputeOutcome { computed, refused };
 // box is checked, nothing otherwise.
 std::string ploughTripperCountText(const InputWindow& window, const ConveyorDesign& design);
 
+// Why a roller list of a chosen idler form offers nothing: the belt width is not one of the listed
+// widths. Empty when the list has items or the width is not the cause.
+std::string listEmptiedByWidthNote(const InputWindow& window, const ConveyorDesign& design,
+                                   InputList list);
+
 // The compute command: the drive calculation. On `computed`, design.shared.resultsText holds the
 // listing. Before anything is computed it checks, showing only the first failure and then changing
 // nothing in the record: every box filled and no list at its prompt (focusBox or focusList then
