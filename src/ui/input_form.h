@@ -73,6 +73,7 @@ private:
     void handleOpenRecent(const QString& path);
     void handleSaveDesign();
     void handleSaveDesignAs();
+    void handleAutoSelection();
 
     // The design file the window edits.
     void fillRecentMenu();
