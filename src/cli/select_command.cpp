@@ -138,7 +138,7 @@ std::string selectionJson(const std::vector<SelectedDesign>& best) {
     std::size_t rank = 0;
     for (const SelectedDesign& d : best) {
         rows.push_back(Json{{"rank", ++rank},
-                            {"B", d.width},
+                            {"B", static_cast<int>(d.width)},
                             {"V", d.speed},
                             {"beltType", d.beltType},
                             {"plies", d.plies},
