@@ -30,7 +30,6 @@ private Q_SLOTS:
         run.dialogs.shown.clear();
 
         int listed = 0;
-        QStringList headings;
         // Waits for the dialog and its list, then presses 采用 with the first row selected.
         std::function<void()> adoptWhenListed = [&] {
             auto* dialog = qobject_cast<AutoSelectionDialog*>(QApplication::activeModalWidget());
@@ -40,9 +39,6 @@ private Q_SLOTS:
                 return;
             }
             listed = table->rowCount();
-            for (int column = 0; column < table->columnCount(); ++column) {
-                headings << table->horizontalHeaderItem(column)->text();
-            }
             QDir().mkpath(QStringLiteral(DTII_SCREENSHOT_DIR));
             dialog->grab().save(QStringLiteral(DTII_SCREENSHOT_DIR "/AutoSelection.png"));
             child<QPushButton>(*dialog, "AdoptButton")->click();
@@ -51,7 +47,6 @@ private Q_SLOTS:
         form1.findChild<QAction*>(QStringLiteral("AutoSelectionAction"))->trigger();
 
         QCOMPARE(listed, 10);
-        QVERIFY(headings.contains(QStringLiteral("输送能力")));
         QCOMPARE(child<QLineEdit>(form1, "Text3")->text(), toQ(expected.B));
         QCOMPARE(child<QLineEdit>(form1, "Text7")->text(), toQ(expected.V));
         QCOMPARE(child<QComboBox>(form1, "Combo9")->currentText(), toQ(expected.beltType));
