@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/select/check_verdicts.h"
+#include "core/checks/check_verdicts.h"
 
 namespace dtii {
 

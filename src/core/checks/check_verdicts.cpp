@@ -1,4 +1,4 @@
-#include "core/select/check_verdicts.h"
+#include "core/checks/check_verdicts.h"
 
 #include <algorithm>
 
