@@ -11,6 +11,7 @@
 #include "cli/companion.h"
 #include "cli/design_arguments.h"
 #include "cli/design_compute.h"
+#include "cli/select_command.h"
 #include "cli/sweep_command.h"
 #include "core/checks/check_parameters.h"
 #include "core/echoed_value.h"
@@ -254,6 +255,9 @@ ExitStatus runCommandLine(const std::vector<std::string>& arguments, std::ostrea
     }
     if (command == "sweep") {
         return runSweepCommand(arguments, out, err);
+    }
+    if (command == "select") {
+        return runSelectCommand(arguments, out, err);
     }
     const auto known =
         std::find_if(std::begin(designCommands), std::end(designCommands),

@@ -42,6 +42,14 @@ std::string helpText() {
       （V=1:4:0.5）；键为 input 一节或 checks 一节的键；最多 10000000 个组合。
       CSV 为 UTF-8，行尾 CR LF；计算被拒绝的组合 status 为 refused，原因在
       message 一列；各组合的消息框与输入框都不输出。
+  dtii-calc select [--top N] [--max-speed V] [--json] 设计文件
+      自动选型：把设计的带宽 B、带速 V、输送带型号和层数换成各个候选值
+      （窗口接受的每个带宽；不超过 --max-speed（缺省 4 米/秒）的标准带速 0.8 … 5；
+      列表中的每种输送带，帆布带 3 到 10 层），逐一计算和校核，输出通过全部
+      有结论校核的前 N 个方案（缺省 10 个）：带宽窄的在前，其次电动机小、
+      输送带每毫米强度低、带速低、型号在列表中靠前、层数少。输出 CSV
+      （rank,B,V,beltType,plies,Fu,Pm,ratedMotor,T1,safetyFactor,fillRatio,message），
+      --json 时为 JSON 数组；没有方案通过时退出状态为 1，并说明未通过最多的校核。
   dtii-calc lists
       列出设计文件中各列表可以填写的项目文字。
   dtii-calc --help

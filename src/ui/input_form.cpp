@@ -23,7 +23,9 @@
 
 #include "core/calc/resistance_tables.h"
 #include "core/file/design_replay.h"
+#include "core/select/adopt_selection.h"
 #include "ui/about_box.h"
+#include "ui/auto_selection_dialog.h"
 #include "ui/calculator_command.h"
 #include "ui/design_file_commands.h"
 #include "ui/designer_session.h"
@@ -108,6 +110,8 @@ constexpr std::string_view noRecentDesigns = "（无）";
 constexpr std::string_view saveDesignCaption = "保存设计文件(&S)…";
 constexpr std::string_view saveDesignAsCaption = "另存为(&A)…";
 constexpr std::string_view quitCaption = "退出(&X)";
+constexpr std::string_view designMenuCaption = "设计(&D)";
+constexpr std::string_view autoSelectionCaption = "自动选型(&Z)…";
 
 struct CommandButton {
     const char* name;
@@ -236,6 +240,10 @@ QMenuBar* InputForm::buildMenuBar() {
     // Ctrl+Q where the system has it; Alt+F4 closes the window everywhere.
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &InputForm::close);
+    QAction* select =
+        menuBar->addMenu(toQString(designMenuCaption))->addAction(toQString(autoSelectionCaption));
+    select->setObjectName(QStringLiteral("AutoSelectionAction"));
+    connect(select, &QAction::triggered, this, &InputForm::handleAutoSelection);
     addHelpMenu(*menuBar, *this);
     return menuBar;
 }
@@ -528,6 +536,19 @@ void InputForm::handleCompute() {
         session_.checkSettings().setBeltType(model_.lists[InputList::beltType].text);
         session_.showResults(session_.design().shared.resultsText, this);
     }
+}
+
+void InputForm::handleAutoSelection() {
+    storeBeltWidthIfFocused();
+    AutoSelectionDialog dialog(shownDesign(), this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) {
+        return;
+    }
+    runHandler([this, &dialog] {
+        adoptSelectedDesign(*dialog.chosen(), model_, session_.design(),
+                            session_.dialogsFrom(*this));
+    });
+    handleCompute();
 }
 
 void InputForm::handleCalculator() {

@@ -78,6 +78,7 @@ private:
     void handleOpenRecent(const QString& path);
     void handleSaveDesign();
     void handleSaveDesignAs();
+    void handleAutoSelection();
 
     // The design file the window edits.
     void fillRecentMenu();

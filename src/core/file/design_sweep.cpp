@@ -7,14 +7,13 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <cmath>
 #include <limits>
 #include <optional>
 
 #include "core/checks/check_parameters.h"
 #include "core/checks/design_checks.h"
 #include "core/echoed_value.h"
+#include "core/file/csv_cells.h"
 #include "core/file/design_replay.h"
 #include "core/file/sweep_values.h"
 #include "core/windows/input_window.h"
@@ -136,53 +135,26 @@ void applyToDesign(const Axis& axis, const std::string& value, DesignFile& desig
     }
 }
 
-void appendCell(std::string& csv, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        csv += text;
-        return;
-    }
-    csv += '"';
-    for (const char c : text) {
-        csv += c;
-        if (c == '"') {
-            csv += '"';
-        }
-    }
-    csv += '"';
-}
-
-// The shortest text that reads back the same double; nothing for a value that is no number.
-void appendNumber(std::string& csv, double value) {
-    if (!std::isfinite(value)) {
-        return;
-    }
-    std::array<char, 32> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    if (error == std::errc{}) {
-        csv.append(buffer.data(), end);
-    }
-}
-
 void appendResults(std::string& csv, const ConveyorDesign& record, const DesignChecks& checks) {
     const SharedDesign& s = record.shared;
     csv += "ok";
     for (const double value : {s.Fu, s.Pm, s.T1, s.T2, s.T3, s.T4}) {
         csv += ',';
-        appendNumber(csv, value);
+        appendCsvNumber(csv, value);
     }
     csv += ',';
-    appendNumber(csv, checks.beltStrength.safetyFactor);
+    appendCsvNumber(csv, checks.beltStrength.safetyFactor);
     csv += checks.beltStrength.ok ? ",true," : ",false,";
     if (checks.beltStrength.minPlies) {
         csv += std::to_string(*checks.beltStrength.minPlies);
     }
     csv += ',';
-    appendNumber(csv, checks.capacity.maxCapacity);
+    appendCsvNumber(csv, checks.capacity.maxCapacity);
     csv += ',';
-    appendNumber(csv, checks.capacity.fillRatio);
+    appendCsvNumber(csv, checks.capacity.fillRatio);
     csv += checks.capacity.ok ? ",true," : ",false,";
     if (checks.motor.rated) {
-        appendNumber(csv, *checks.motor.rated);
+        appendCsvNumber(csv, *checks.motor.rated);
     }
     csv += ',';
 }
@@ -203,6 +175,8 @@ struct DesignSweep::State {
     ConveyorDesign record;
     CheckParameters parameters;
     SweepDialogs dialogs;
+    std::string typingMessages;  // shown while the current design was typed in
+    SweepVariant row;            // the variant of the row being written, kept to reuse its room
 
     const std::string& valueOf(std::size_t axis) const {
         return axes[axis].values.values[positions[axis]];
@@ -216,8 +190,10 @@ struct DesignSweep::State {
         window = loadedWindow;
         record = loadedRecord;
         dialogs.answer = design.ploughTrippers;
+        dialogs.messages.clear();
         replayInputWindow(design, window, record, dialogs);
         dialogs.answer.reset();
+        typingMessages = dialogs.messages;
         readParameters(design);
     }
 
@@ -325,7 +301,7 @@ std::uint64_t DesignSweep::variantCount() const {
 std::string DesignSweep::header() const {
     std::string line;
     for (const Axis& axis : state_->axes) {
-        appendCell(line, axis.values.key);
+        appendCsvCell(line, axis.values.key);
         line += ',';
     }
     line += resultColumns;
@@ -333,28 +309,43 @@ std::string DesignSweep::header() const {
     return line;
 }
 
-bool DesignSweep::appendNextRow(std::string& csv) {
+bool DesignSweep::runNextVariant(SweepVariant& variant) {
     State& s = *state_;
     if (!s.error.empty() || s.finished || !s.advance()) {
         s.finished = true;
         return false;
     }
-    for (std::size_t axis = 0; axis < s.axes.size(); ++axis) {
-        appendCell(csv, s.valueOf(axis));
-        csv += ',';
-    }
+    variant.positions = s.positions;
+    variant.typingMessages = s.typingMessages;
     // Compute from the typed-in state every time, so no variant sees what another one computed.
-    ConveyorDesign record = s.record;
+    variant.record = s.record;
     s.window.focusBox.reset();
     s.dialogs.messages.clear();
-    if (computeDrive(s.window, record, s.dialogs) == ComputeOutcome::computed) {
-        const DesignChecks checks = runDesignChecks(
-            record, s.window.lists[InputList::beltType].text, s.parameters, std::nullopt);
-        appendResults(csv, record, checks);
+    variant.computed =
+        computeDrive(s.window, variant.record, s.dialogs) == ComputeOutcome::computed;
+    variant.computeMessages = s.dialogs.messages;
+    if (variant.computed) {
+        variant.checks = runDesignChecks(variant.record, s.window.lists[InputList::beltType].text,
+                                         s.parameters, std::nullopt);
+    }
+    return true;
+}
+
+bool DesignSweep::appendNextRow(std::string& csv) {
+    SweepVariant& variant = state_->row;
+    if (!runNextVariant(variant)) {
+        return false;
+    }
+    for (std::size_t axis = 0; axis < state_->axes.size(); ++axis) {
+        appendCsvCell(csv, state_->valueOf(axis));
+        csv += ',';
+    }
+    if (variant.computed) {
+        appendResults(csv, variant.record, variant.checks);
     } else {
         csv += "refused";
         csv.append(valueColumns + 1, ',');
-        appendCell(csv, s.dialogs.messages);
+        appendCsvCell(csv, variant.computeMessages);
     }
     csv += "\r\n";
     return true;

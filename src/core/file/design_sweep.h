@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/checks/design_checks.h"
+#include "core/design/conveyor_design.h"
 #include "core/file/design_file.h"
 
 namespace dtii {
@@ -17,6 +19,18 @@ namespace dtii {
 struct SweepAxis {
     std::string key;  // a key of the "input" or "checks" section
     std::vector<std::string> values;
+};
+
+// One variant as it ran: the position of its value on each axis, and what its calculation gave.
+struct SweepVariant {
+    std::vector<std::size_t> positions;
+    bool computed = false;
+    // Every message box the variant showed while its design was typed in; a fresh run of its
+    // design file shows the same ones.
+    std::string typingMessages;
+    std::string computeMessages;  // the message boxes of the calculation
+    ConveyorDesign record;        // computed: the record of the calculation
+    DesignChecks checks;          // computed: its checks
 };
 
 class DesignSweep {
@@ -39,6 +53,9 @@ public:
     // Runs the next variant (the last key's values change fastest) and appends its row; false
     // when every variant has run.
     bool appendNextRow(std::string& csv);
+
+    // Runs the next variant into `variant`; false when every variant has run.
+    bool runNextVariant(SweepVariant& variant);
 
 private:
     struct State;

@@ -3,6 +3,7 @@
 
 #include <span>
 
+#include "core/file/csv_cells.h"
 #include "core/numbers.h"
 #include "core/report/report_list_lines.h"
 
@@ -47,27 +48,12 @@ void appendRows(std::vector<EquipmentListRow>& rows, std::span<const ListLine> l
     }
 }
 
-void appendField(std::string& csv, std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
-        csv += field;
-        return;
-    }
-    csv += '"';
-    for (const char c : field) {
-        csv += c;
-        if (c == '"') {
-            csv += '"';
-        }
-    }
-    csv += '"';
-}
-
 void appendRecord(std::string& csv, std::span<const std::string_view> fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
             csv += ',';
         }
-        appendField(csv, fields[i]);
+        appendCsvCell(csv, fields[i]);
     }
     csv += "\r\n";
 }
