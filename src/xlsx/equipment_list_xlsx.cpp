@@ -44,6 +44,8 @@ std::optional<std::string> fillWorkbook(const std::vector<EquipmentListRow>& row
         }
         if (row.unitWeight) {
             worksheet_write_number(sheet, line, 4, *row.unitWeight, nullptr);
+        } else {
+            worksheet_write_string(sheet, line, 4, texts[4].c_str(), nullptr);
         }
         for (std::size_t column = 0; column < columnCount; ++column) {
             widths[column] = std::max(widths[column], columnWidthFor(texts[column]));

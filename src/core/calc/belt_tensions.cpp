@@ -2,11 +2,9 @@
 // side, then the carrying-strand sag may raise the whole loop.
 #include "core/calc/belt_tensions.h"
 
-namespace dtii {
+#include "core/calc/drive_constants.h"
 
-namespace {
-constexpr double tailPulleyFactor = 1.04;
-}
+namespace dtii {
 
 BeltTensions beltTensions(const TensionConditions& c) {
     const double w = c.wrapFactor;
@@ -22,6 +20,8 @@ BeltTensions beltTensions(const TensionConditions& c) {
         t.T1 = t.T4 + c.Fw;
         t.T2 = t.T1 / w;
     }
+    t.returnSagGoverns = returnSagGoverns;
+    t.carryingSagRaised = !carryingCheckPassed;
     t.T3 = returnSagGoverns && carryingCheckPassed ? t.T2 + c.Fk : t.T4 / tailPulleyFactor;
     return t;
 }

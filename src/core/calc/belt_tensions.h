@@ -13,7 +13,9 @@ struct TensionConditions {
 };
 
 struct BeltTensions {
-    double T1, T2, T3, T4;  // [N]
+    double T1, T2, T3, T4;   // [N]
+    bool returnSagGoverns;   // the return-strand sag, not the no-slip condition, set T2
+    bool carryingSagRaised;  // the carrying-strand sag raised the loop: T4 is its tension
 };
 
 BeltTensions beltTensions(const TensionConditions& conditions);

@@ -30,6 +30,15 @@ std::string shortest(double value) {
     return error == std::errc{} ? std::string(buffer.data(), end) : fixed(value, 2);
 }
 
+// The rule each row follows, in the order of the rows.
+constexpr std::array<std::string_view, 5> checkRules{
+    "GB 50431 输送带安全系数",
+    "ISO 5048 输送能力",
+    "GB 50431、DTⅡ 电动机功率系列",
+    "DTⅡ 驱动装置选型表",
+    "ISO 5048 拉紧力",
+};
+
 CheckRow beltStrengthRow(const BeltStrengthCheck& c) {
     CheckRow row{"输送带强度",
                  "安全系数 " + fixed(c.safetyFactor, 2) + "（最大张力 " + fixed(c.maxTension, 0) +
@@ -106,8 +115,13 @@ CheckRow takeUpRow(const TakeUpCheck& c) {
 }  // namespace
 
 std::vector<CheckRow> checkRows(const DesignChecks& checks) {
-    return {beltStrengthRow(checks.beltStrength), capacityRow(checks.capacity),
-            motorRow(checks.motor), reducerRow(checks.reducer), takeUpRow(checks.takeUp)};
+    std::vector<CheckRow> rows = {beltStrengthRow(checks.beltStrength),
+                                  capacityRow(checks.capacity), motorRow(checks.motor),
+                                  reducerRow(checks.reducer), takeUpRow(checks.takeUp)};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].rule = checkRules[i];
+    }
+    return rows;
 }
 
 }  // namespace dtii

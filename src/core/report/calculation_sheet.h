@@ -63,6 +63,7 @@ struct SheetSource {
     ConveyorDesign record;
     EquipmentSelection selection;
     std::vector<CheckRow> checks;
+    std::vector<std::string> messages;  // every message box the run showed, in order
 };
 
 // "2026年12月8日": the project's date when it has one, else the day of SOURCE_DATE_EPOCH (UTC)
