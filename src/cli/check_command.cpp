@@ -129,7 +129,8 @@ ExitStatus runCheckCommand(const std::vector<std::string>& arguments, std::ostre
     if (!parsed) {
         return ExitStatus::usage;
     }
-    const std::optional<DesignFile> loaded = loadCommandDesign(parsed->designPath, parsed->strict, err);
+    const std::optional<DesignFile> loaded =
+        loadCommandDesign(parsed->designPath, parsed->strict, err);
     if (!loaded) {
         return ExitStatus::usage;
     }

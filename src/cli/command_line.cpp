@@ -128,7 +128,8 @@ ParsedArguments parseDesignArguments(Command command, const std::vector<std::str
     if (invocation.outputPath && invocation.outputPath->empty()) {
         return usageError("-o 后面的输出文件路径为空");
     }
-    if (command == Command::sheet && !endsWithNoCase(pathText(invocation.outputPath->filename()), ".pdf")) {
+    if (command == Command::sheet &&
+        !endsWithNoCase(pathText(invocation.outputPath->filename()), ".pdf")) {
         return usageError("计算书的输出文件应以 .pdf 结尾");
     }
     if (command == Command::bom && !workbookType(*invocation.outputPath)) {
@@ -174,7 +175,8 @@ ExitStatus writeOutputFile(const Invocation& invocation, const SheetSource& sour
 
 ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostream& err,
                      const OutputWriters& writers) {
-    const std::optional<DesignFile> loaded = loadCommandDesign(invocation.designPath, invocation.strict, err);
+    const std::optional<DesignFile> loaded =
+        loadCommandDesign(invocation.designPath, invocation.strict, err);
     if (!loaded) {
         return ExitStatus::usage;
     }

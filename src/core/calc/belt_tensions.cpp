@@ -6,23 +6,28 @@
 
 namespace dtii {
 
-BeltTensions beltTensions(const TensionConditions& c) {
-    const double w = c.wrapFactor;
+TensionCase tensionCase(const TensionConditions& c) {
     // An equal return-strand tension leaves the drive governing.
     const bool returnSagGoverns = !(c.returnSagTension <= c.noSlipTension);
+    const double T2 = returnSagGoverns ? c.returnSagTension : c.noSlipTension;
+    const double T4 = c.wrapFactor * T2 - c.Fw;
+    return {returnSagGoverns, !(T4 >= c.carryingSagTension)};
+}
+
+BeltTensions beltTensions(const TensionConditions& c) {
+    const double w = c.wrapFactor;
+    const TensionCase which = tensionCase(c);
     BeltTensions t{};
-    t.T2 = returnSagGoverns ? c.returnSagTension : c.noSlipTension;
+    t.T2 = which.returnSagGoverns ? c.returnSagTension : c.noSlipTension;
     t.T1 = w * t.T2;
     t.T4 = t.T1 - c.Fw;
-    const bool carryingCheckPassed = t.T4 >= c.carryingSagTension;
-    if (!carryingCheckPassed) {
+    if (which.carryingSagRaised) {
         t.T4 = c.carryingSagTension;
         t.T1 = t.T4 + c.Fw;
         t.T2 = t.T1 / w;
     }
-    t.returnSagGoverns = returnSagGoverns;
-    t.carryingSagRaised = !carryingCheckPassed;
-    t.T3 = returnSagGoverns && carryingCheckPassed ? t.T2 + c.Fk : t.T4 / tailPulleyFactor;
+    t.T3 =
+        which.returnSagGoverns && !which.carryingSagRaised ? t.T2 + c.Fk : t.T4 / tailPulleyFactor;
     return t;
 }
 

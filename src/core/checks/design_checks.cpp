@@ -6,8 +6,8 @@
 #include <limits>
 #include <numbers>
 
-#include "core/checks/check_parameters.h"
 #include "core/calc/drive_constants.h"
+#include "core/checks/check_parameters.h"
 #include "core/checks/check_tables.h"
 #include "core/numbers.h"
 

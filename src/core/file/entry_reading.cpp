@@ -66,8 +66,7 @@ std::string misreadEntryText(const MisreadEntry& entry) {
            " 读取";
 }
 
-std::optional<std::string> strictReadingError(const DesignFile& design,
-                                              std::string_view fileName) {
+std::optional<std::string> strictReadingError(const DesignFile& design, std::string_view fileName) {
     const std::vector<MisreadEntry> entries = misreadEntries(design);
     if (entries.empty()) {
         return std::nullopt;

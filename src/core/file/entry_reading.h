@@ -38,7 +38,6 @@ std::string misreadEntryText(const MisreadEntry& entry);
 
 // The design-file error of the strict reading for the first misread entry of `design`, naming the
 // file; nothing when every entry reads as typed.
-std::optional<std::string> strictReadingError(const DesignFile& design,
-                                              std::string_view fileName);
+std::optional<std::string> strictReadingError(const DesignFile& design, std::string_view fileName);
 
 }  // namespace dtii

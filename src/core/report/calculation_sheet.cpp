@@ -100,7 +100,8 @@ std::string dateText(const std::tm& day) {
            std::to_string(day.tm_mday) + "日";
 }
 
-// Seconds since 1970 in SOURCE_DATE_EPOCH; anything but a whole number is ignored.
+}  // namespace
+
 std::optional<std::time_t> epochSeconds(const char* text) {
     if (text == nullptr || *text == '\0') {
         return std::nullopt;
@@ -114,8 +115,6 @@ std::optional<std::time_t> epochSeconds(const char* text) {
     }
     return static_cast<std::time_t>(seconds);
 }
-
-}  // namespace
 
 std::string sheetDate(const std::string& projectDate, const char* sourceDateEpoch,
                       std::time_t now) {

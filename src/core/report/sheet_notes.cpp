@@ -18,8 +18,8 @@ std::vector<std::string> sheetNotes(const DesignFile& typed,
     for (const EquipmentListRow& row : equipment) {
         if (row.designation == unfilledCell) {
             notes.push_back("设备表第 " + std::to_string(row.number) + " 项“" + row.name +
-                            "”：选型表中没有相应的型号和单重，表中以“" +
-                            std::string(unfilledCell) + "”表示，须另行确定。");
+                            "”：选型表中没有相应的型号和单重，表中以“" + std::string(unfilledCell) +
+                            "”表示，须另行确定。");
         }
     }
     return notes;
