@@ -103,7 +103,8 @@ TEST(SheetData, TheWorkingPutsInTheValuesTheResultsUse) {
         const char* substituted;
     };
     const Case cases[] = {
-        {"Fu", "Fu = C·F_H + F_S1 + F_S2 + F_St + F_εu", "1.25 × 19664.1 + 4893.4 + 1344.0 + 49050.0 + 0.0"},
+        {"Fu", "Fu = C·F_H + F_S1 + F_S2 + F_St + F_εu",
+         "1.25 × 19664.1 + 4893.4 + 1344.0 + 49050.0 + 0.0"},
         {"T1", "T1 = e^(μα)·T2", "4.8105 × 31440.0"},
     };
     for (const Case& c : cases) {

@@ -41,7 +41,7 @@ TEST(EquipmentList, RowsCarryTheReportsNamesDesignationsAndWeights) {
         {13, 14, "设备", "增面轮", "—", std::nullopt, "—"},
         {14, 15, "结构件", "头部支架", "—", std::nullopt, "—"},
         {15, 16, "结构件", "头部漏斗L=757.5", "DTⅡ03J2222262", 1043, "1043"},
-        {25, 26, "结构件", "支腿Ⅰ", "—", std::nullopt, "—"},  // a refused leg height
+        {25, 26, "结构件", "支腿Ⅰ", "—", std::nullopt, "—"},       // a refused leg height
         {27, 28, "结构件", "拉紧装置架", "—", std::nullopt, "—"},  // no designation, no weight
         {30, 31, "结构件", "导料槽后段", "—", std::nullopt, "—"},
     };
