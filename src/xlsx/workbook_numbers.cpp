@@ -39,16 +39,21 @@ void writeLittle(std::string& bytes, std::size_t at, std::size_t width, std::uin
     }
 }
 
+// The whole of `in` to go through `stream` into the whole of `out`.
+void pointStream(z_stream& stream, std::string_view in, std::string& out) {
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+    stream.avail_in = static_cast<uInt>(in.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = static_cast<uInt>(out.size());
+}
+
 std::string inflated(std::string_view data, std::size_t size) {
     std::string out(size, '\0');
     z_stream stream{};
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) {
         throw MalformedArchive{};
     }
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
-    stream.avail_in = static_cast<uInt>(data.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(out.size());
+    pointStream(stream, data, out);
     const int result = inflate(&stream, Z_FINISH);
     inflateEnd(&stream);
     if (result != Z_STREAM_END || stream.total_out != size) {
@@ -64,10 +69,7 @@ std::string deflated(std::string_view data) {
         throw MalformedArchive{};
     }
     std::string out(deflateBound(&stream, static_cast<uLong>(data.size())), '\0');
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
-    stream.avail_in = static_cast<uInt>(data.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(out.size());
+    pointStream(stream, data, out);
     const int result = deflate(&stream, Z_FINISH);
     deflateEnd(&stream);
     if (result != Z_STREAM_END) {
