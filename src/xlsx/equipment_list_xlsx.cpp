@@ -5,8 +5,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <iterator>
 
 #include "core/file/whole_file.h"
+#include "core/report/calculation_sheet.h"
+#include "xlsx/workbook_numbers.h"
 
 namespace dtii {
 namespace {
@@ -24,6 +30,13 @@ std::optional<std::string> fillWorkbook(const std::vector<EquipmentListRow>& row
     lxw_workbook* workbook = workbook_new(fileName.c_str());
     if (workbook == nullptr) {
         return std::string("无法创建工作簿");
+    }
+    // Two runs with the same SOURCE_DATE_EPOCH give the same bytes: the creation time is the
+    // only thing of the run the workbook records.
+    if (const std::optional<std::time_t> fixed = epochSeconds(std::getenv("SOURCE_DATE_EPOCH"))) {
+        lxw_doc_properties properties{};
+        properties.created = *fixed;
+        workbook_set_properties(workbook, &properties);
     }
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, "设备表");
     lxw_format* bold = workbook_add_format(workbook);
@@ -44,6 +57,8 @@ std::optional<std::string> fillWorkbook(const std::vector<EquipmentListRow>& row
         }
         if (row.unitWeight) {
             worksheet_write_number(sheet, line, 4, *row.unitWeight, nullptr);
+        } else {
+            worksheet_write_string(sheet, line, 4, texts[4].c_str(), nullptr);
         }
         for (std::size_t column = 0; column < columnCount; ++column) {
             widths[column] = std::max(widths[column], columnWidthFor(texts[column]));
@@ -63,6 +78,23 @@ std::optional<std::string> fillWorkbook(const std::vector<EquipmentListRow>& row
     return std::nullopt;
 }
 
+// The workbook at `path` with its numbers in their shortest texts.
+std::optional<std::string> shortenNumbersInFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string workbook((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in) {
+        return std::string("工作簿读回失败");
+    }
+    in.close();
+    if (std::optional<std::string> failure = shortenWorkbookNumbers(workbook)) {
+        return failure;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(workbook.data(), static_cast<std::streamsize>(workbook.size()));
+    out.close();
+    return out ? std::nullopt : std::optional<std::string>("工作簿未能写出");
+}
+
 }  // namespace
 
 double columnWidthFor(const std::string& text) {
@@ -79,7 +111,10 @@ double columnWidthFor(const std::string& text) {
 std::optional<std::string> writeEquipmentListXlsx(const std::vector<EquipmentListRow>& rows,
                                                   const std::filesystem::path& path) {
     return writeFileWhole(path, [&rows](const std::filesystem::path& temporary) {
-        return fillWorkbook(rows, temporary.string());
+        if (std::optional<std::string> failure = fillWorkbook(rows, temporary.string())) {
+            return failure;
+        }
+        return shortenNumbersInFile(temporary);
     });
 }
 

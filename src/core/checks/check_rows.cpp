@@ -103,7 +103,30 @@ CheckRow takeUpRow(const TakeUpCheck& c) {
             {}};
 }
 
+struct CheckRule {
+    std::string_view name;
+    std::string_view rule;
+};
+
+// The rule each check follows, by the name of its row.
+constexpr std::array<CheckRule, 5> checkRules{{
+    {"输送带强度", "GB 50431 输送带安全系数"},
+    {"输送能力", "ISO 5048 输送能力"},
+    {"电动机", "GB 50431、DTⅡ 电动机功率系列"},
+    {"减速器速比", "DTⅡ 驱动装置选型表"},
+    {"拉紧装置", "ISO 5048 拉紧力"},
+}};
+
 }  // namespace
+
+std::string_view checkRule(std::string_view checkName) {
+    for (const CheckRule& entry : checkRules) {
+        if (entry.name == checkName) {
+            return entry.rule;
+        }
+    }
+    return {};
+}
 
 std::vector<CheckRow> checkRows(const DesignChecks& checks) {
     return {beltStrengthRow(checks.beltStrength), capacityRow(checks.capacity),

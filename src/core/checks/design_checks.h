@@ -89,4 +89,8 @@ struct CheckRow {
 
 std::vector<CheckRow> checkRows(const DesignChecks& checks);
 
+// The rule a check row follows ("GB 50431 输送带安全系数"), found by its name; empty for a name
+// that is not one of checkRows'.
+std::string_view checkRule(std::string_view checkName);
+
 }  // namespace dtii
