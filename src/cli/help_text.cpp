@@ -52,7 +52,7 @@ std::string helpText() {
       （rank,B,V,beltType,plies,Fu,Pm,ratedMotor,T1,safetyFactor,fillRatio,message），
       --json 时为 JSON 数组；没有方案通过时退出状态为 1，并说明未通过最多的校核。
   --strict
-      calc、report、sheet、bom、check、sweep 都可以加这个选项：数值输入须按原样
+      calc、report、sheet、bom、check、sweep、select 都可以加这个选项：数值输入须按原样
       读取，开头不是数字、数字之后还有其他字符或含全角数字的输入（如 "abc"、
       "12abc"、"５００"）作为设计文件错误拒绝（退出状态 2），指明键、文字和
       将被读成的值。不加时照旧按开头的数字读取，计算书的“说明与警告”列出这些输入。

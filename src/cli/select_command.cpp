@@ -26,6 +26,7 @@ struct SelectArguments {
     std::optional<std::string> top;
     std::optional<std::string> maxSpeed;
     bool json = false;
+    bool strict = false;
     SelectionOptions options;
 };
 
@@ -108,6 +109,7 @@ std::optional<SelectArguments> parseSelectArguments(const std::vector<std::strin
         return std::nullopt;
     }
     parsed.designPath = read.designPath;
+    parsed.strict = read.strict;
     return parsed;
 }
 
@@ -161,7 +163,8 @@ ExitStatus runSelectCommand(const std::vector<std::string>& arguments, std::ostr
     if (!parsed) {
         return ExitStatus::usage;
     }
-    const std::optional<DesignFile> loaded = loadCommandDesign(parsed->designPath, err);
+    const std::optional<DesignFile> loaded =
+        loadCommandDesign(parsed->designPath, parsed->strict, err);
     if (!loaded) {
         return ExitStatus::usage;
     }
