@@ -23,8 +23,8 @@
 
 #include "core/calc/resistance_tables.h"
 #include "core/file/design_replay.h"
-#include "core/select/adopt_selection.h"
 #include "core/message_record.h"
+#include "core/select/adopt_selection.h"
 #include "ui/about_box.h"
 #include "ui/auto_selection_dialog.h"
 #include "ui/calculator_command.h"
