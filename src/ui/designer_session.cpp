@@ -59,9 +59,9 @@ UserDialogs& DesignerSession::dialogs() {
 SheetSource DesignerSession::sheetSource() const {
     SheetSource source{computedInputs_, design_, selection_, {}};
     source.typed.project = project_;
-    source.checks =
-        checkRows(runDesignChecks(design_, checkSettings_.beltType(), checkSettings_.parameters(),
-                                  enteredPulleyDiameter(equipmentValues_.D)));
+    source.checks = checkRows(
+        runDesignChecks(design_, checkSettings_.beltType(), checkSettings_.parameters(),
+                        enteredPulleyDiameter(equipmentValues_.D), equipmentValues_.takeUpType));
     return source;
 }
 
