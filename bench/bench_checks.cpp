@@ -13,14 +13,24 @@
 
 namespace {
 
-// The checks alone, on the computed example: what they add to a press of compute.
-void checksOfComputedExample(benchmark::State& state) {
-    dtii::ConveyorDesign design;
-    dtii::InputWindow window;
+// The example design computed into `design` and `window`; false (the benchmark skipped) when it
+// does not compute.
+bool computedExample(benchmark::State& state, dtii::ConveyorDesign& design,
+                     dtii::InputWindow& window) {
     dtii::testing::ScriptedDialogs dialogs;
     if (dtii::testing::computeExampleDesign(design, window, dialogs) !=
         dtii::ComputeOutcome::computed) {
         state.SkipWithError("the example design did not compute");
+        return false;
+    }
+    return true;
+}
+
+// The checks alone, on the computed example: what they add to a press of compute.
+void checksOfComputedExample(benchmark::State& state) {
+    dtii::ConveyorDesign design;
+    dtii::InputWindow window;
+    if (!computedExample(state, design, window)) {
         return;
     }
     const dtii::CheckParameters parameters;
@@ -36,10 +46,7 @@ BENCHMARK(checksOfComputedExample);
 void furtherChecksOfComputedExample(benchmark::State& state) {
     dtii::ConveyorDesign design;
     dtii::InputWindow window;
-    dtii::testing::ScriptedDialogs dialogs;
-    if (dtii::testing::computeExampleDesign(design, window, dialogs) !=
-        dtii::ComputeOutcome::computed) {
-        state.SkipWithError("the example design did not compute");
+    if (!computedExample(state, design, window)) {
         return;
     }
     const dtii::CheckParameters parameters;
