@@ -84,14 +84,14 @@ TEST(CheckCommand, JsonHoldsTheExactDoublesAndNullsWhereACheckHasNothing) {
     EXPECT_EQ(json["checks"]["motor"]["generating"], false);
     EXPECT_TRUE(json["checks"]["reducer"].is_null());
     // The later checks follow the earlier ones, each with its nulls.
-    const nlohmann::json& checks = json["checks"];
+    const nlohmann::ordered_json checks = nlohmann::ordered_json::parse(run.out)["checks"];
     std::vector<std::string> keys;
     for (const auto& [key, value] : checks.items()) {
         keys.push_back(key);
     }
-    EXPECT_EQ(keys, (std::vector<std::string>{"beltStrength", "capacity", "motor", "reducer",
-                                              "takeUp", "starting", "holdback", "takeUpTravel",
-                                              "idlers"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"beltStrength", "capacity", "motor", "reducer", "takeUp",
+                                        "starting", "holdback", "takeUpTravel", "idlers"}));
     EXPECT_EQ(checks["starting"]["peakTension"].get<double>(),
               record.shared.T1 + record.working.FA - record.shared.Fu);
     EXPECT_EQ(checks["holdback"]["device"], "holdback");

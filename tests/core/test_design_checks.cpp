@@ -175,7 +175,7 @@ TEST(CheckRows, NameTheVerdictAndAdviseOnlyWhereSomethingFails) {
     record.shared.Fu = -5000;
     record.shared.Pm = -12.4;
     const std::vector<CheckRow> rows = checkRows(runDesignChecks(record, "尼龙帆布NN-200", {}, {}));
-    ASSERT_EQ(rows.size(), 5u);
+    ASSERT_EQ(rows.size(), 9u);
     EXPECT_EQ(rows[0].ok, false);
     EXPECT_NE(rows[0].advice.find("4 层"), std::string::npos) << rows[0].advice;
     EXPECT_EQ(rows[1].ok, true);

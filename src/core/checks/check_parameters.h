@@ -16,8 +16,9 @@ struct CheckTexts {
     std::optional<std::string> requiredSafetyFactor;
     std::optional<std::string> surchargeAngle;
     std::optional<std::string> motorSpeed;
-    std::optional<std::string> idlerLifeHours;
-    std::optional<std::string> takeUpAllowance;
+    // Initialised so that the texts may still be listed as the first three only.
+    std::optional<std::string> idlerLifeHours = std::nullopt;
+    std::optional<std::string> takeUpAllowance = std::nullopt;
 
     bool operator==(const CheckTexts&) const = default;
 };

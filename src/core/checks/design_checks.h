@@ -18,7 +18,7 @@ struct CheckParameters {
     double surchargeAngle = 20;                  // dynamic surcharge angle theta [degrees]
     int motorSpeed = 1500;                       // synchronous motor speed [r/min]
     double idlerLifeHours = 30000;               // least bearing life of an idler roll [h]
-    std::optional<double> takeUpAllowance;       // absent: by take-up type and belt kind [m]
+    std::optional<double> takeUpAllowance = std::nullopt;  // absent: by take-up type, belt [m]
 
     bool operator==(const CheckParameters&) const = default;
 };
