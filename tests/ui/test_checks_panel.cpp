@@ -84,6 +84,7 @@ private Q_SLOTS:
         QCOMPARE(cellText(form2, 8, 3), QStringLiteral("合格"));
         typeWithoutLeaving(*child<QLineEdit>(form3, "IdlerLifeHours"), QStringLiteral("2000000"));
         QCOMPARE(cellText(form2, 8, 3), QStringLiteral("不合格"));
+        QVERIFY(cellText(form2, 8, 2).contains(QStringLiteral("寿命 ≥ 2000000 h")));
     }
 
     void aParameterTheChecksCannotUseIsNamedAndLeavesTheRows() {
@@ -117,7 +118,8 @@ private Q_SLOTS:
         form1_->findChild<QAction*>(QStringLiteral("SaveDesignAction"))->trigger();
         const DesignFileResult saved = loadDesignFile(path.toStdString());
         QVERIFY2(saved.design.has_value(), saved.error.c_str());
-        QCOMPARE(saved.design->checks, (CheckTexts{"12", std::nullopt, std::nullopt, std::nullopt, "2.5"}));
+        QCOMPARE(saved.design->checks,
+                 (CheckTexts{"12", std::nullopt, std::nullopt, std::nullopt, "2.5"}));
 
         run_->session->checkSettings().setTexts(CheckTexts{"7", "25", "3000"});
         run_->platform.chosenProgram = path;

@@ -31,6 +31,14 @@ std::string shortest(double value) {
     return error == std::errc{} ? std::string(buffer.data(), end) : fixed(value, 2);
 }
 
+// The shortest text of a value the engineer typed, never in exponent form ("2000000", "0.5").
+std::string typedValue(double value) {
+    std::array<char, 400> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed);
+    return error == std::errc{} ? std::string(buffer.data(), end) : fixed(value, 2);
+}
+
 CheckRow beltStrengthRow(const BeltStrengthCheck& c) {
     CheckRow row{"输送带强度",
                  "安全系数 " + fixed(c.safetyFactor, 2) + "（最大张力 " + fixed(c.maxTension, 0) +
@@ -195,7 +203,7 @@ CheckRow idlersRow(const IdlerChecks& c) {
     const std::string returnAdvice = idlerSideAdvice("下托辊", c.returnSide);
     return {"托辊轴承寿命",
             idlerSideText("上托辊", c.carrying) + "，" + idlerSideText("下托辊", c.returnSide),
-            "按 ISO 281 / DTⅡ：寿命 ≥ " + shortest(c.carrying.required) + " h，转速 ≤ 600 r/min",
+            "按 ISO 281 / DTⅡ：寿命 ≥ " + typedValue(c.carrying.required) + " h，转速 ≤ 600 r/min",
             ok,
             carryingAdvice + (carryingAdvice.empty() || returnAdvice.empty() ? "" : "；") +
                 returnAdvice};
