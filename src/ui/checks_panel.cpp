@@ -182,8 +182,8 @@ ChecksPanel::ChecksPanel(DesignerSession& session, QWidget* parent)
     const QFontMetrics metrics(font());
     setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("国")) * 44);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    // Room for the first rows with their wrapped texts; the table scrolls to the others.
-    rows_->setMinimumHeight(metrics.lineSpacing() * 19);
+    // Room for the nine rows with their wrapped texts.
+    rows_->setMinimumHeight(metrics.lineSpacing() * 34);
 }
 
 QLineEdit*& ChecksPanel::editOf(const CheckParameterKey& parameter) {

@@ -160,7 +160,7 @@ TEST(IdlerCheck, BearingLifeOfTheMostLoadedRollOnEachSide) {
     EXPECT_DOUBLE_EQ(checks.idlers.returnSide.bearingLoad, 228.81824999999998);
     EXPECT_FALSE(checks.idlers.returnSide.bearing);
     EXPECT_FALSE(checks.idlers.returnSide.ok);
-    EXPECT_NE(checkRows(checks)[8].value.find("310KA 轴承无额定动载荷"), std::string::npos);
+    EXPECT_NE(checkRows(checks)[8].value.find("下托辊 310KA 无额定动载荷"), std::string::npos);
 }
 
 TEST(FurtherCheckParameters, RefusedAtTheirBounds) {

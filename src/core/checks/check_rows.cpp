@@ -121,11 +121,10 @@ CheckRow startingRow(const std::optional<StartingCheck>& c) {
                 {}};
     }
     return {"起动",
-            "加速度 " + fixed(c->acceleration, 3) + " m/s²，起动时间 " + fixed(c->time, 1) +
-                " s，起动时最大张力 " + fixed(c->peakTension, 0) + " N，安全系数 " +
+            "加速度 " + fixed(c->acceleration, 3) + " m/s²，时间 " + fixed(c->time, 1) +
+                " s，最大张力 " + fixed(c->peakTension, 0) + " N，安全系数 " +
                 fixed(c->safetyFactor, 2),
-            "按 DTⅡ 起动力 FA = 1.5 Fu；运动质量 " + fixed(c->movingMass, 0) +
-                " kg（托辊按质量的 0.9 计，未计滚筒和驱动装置）",
+            "DTⅡ：FA = 1.5 Fu；运动质量 " + fixed(c->movingMass, 0) + " kg，未计滚筒和驱动装置",
             std::nullopt,
             {}};
 }
@@ -137,29 +136,28 @@ CheckRow holdbackRow(const HoldbackCheck& c) {
     CheckRow row{
         "逆止器/制动器",
         (device.empty() ? std::string("不需逆止器或制动器") : "须设" + std::string(device)) +
-            "：下滑力 " + fixed(c.runawayForce, 0) + " N（物料提升力 " + fixed(c.liftForce, 0) +
-            " N，最小运行阻力 " + fixed(c.leastResistance, 0) + " N，f = 0.012）",
-        "按 GB 50431：向上输送下滑力大于 0 时设逆止器，向下输送时设制动器",
+            "：下滑力 " + fixed(c.runawayForce, 0) + " N（提升力 " + fixed(c.liftForce, 0) +
+            " N，最小阻力 " + fixed(c.leastResistance, 0) + " N）",
+        "GB 50431：上运下滑力 > 0 设逆止器，下运设制动器",
         std::nullopt,
         {}};
     if (device.empty()) {
         return row;
     }
     if (c.ratedTorque) {
-        row.advice = std::string(device) + "额定力矩不小于 " + fixed(*c.ratedTorque, 0) +
-                     " N·m（传动滚筒上 " + fixed(*c.torque, 0) + " N·m 的 1.5 倍）";
+        row.advice = "额定力矩 ≥ " + fixed(*c.ratedTorque, 0) + " N·m（1.5 × " +
+                     fixed(*c.torque, 0) + " N·m）";
     } else {
-        row.advice = "在设备清单窗口输入传动滚筒直径 D 后给出" + std::string(device) + "力矩";
+        row.advice = "输入传动滚筒直径 D 后给出力矩";
     }
     return row;
 }
 
 CheckRow takeUpTravelRow(const TakeUpTravelCheck& c) {
     CheckRow row{"拉紧行程",
-                 "拉紧行程 " + fixed(c.travel, 2) + " m（伸长率 " + shortest(c.elongation) + " + " +
-                     shortest(c.flexure) + "，安装余量 " + fixed(c.allowance, 2) + " m）",
-                 c.type ? "按 GB 50431；拉紧装置：" + *c.type
-                        : std::string("按 GB 50431；在设备清单窗口选定拉紧装置型式后判定"),
+                 fixed(c.travel, 2) + " m（伸长率 " + shortest(c.elongation) + " + " +
+                     shortest(c.flexure) + "，余量 " + fixed(c.allowance, 2) + " m）",
+                 c.type ? "GB 50431；" + *c.type : std::string("GB 50431；等待拉紧装置型式"),
                  c.ok,
                  {}};
     if (c.ok == false) {
@@ -170,24 +168,20 @@ CheckRow takeUpTravelRow(const TakeUpTravelCheck& c) {
 
 // One idler side as part of the idler row's value.
 std::string idlerSideText(std::string_view side, const IdlerCheck& c) {
-    const std::string figures =
-        "转速 " + fixed(c.speed, 1) + " r/min、轴承载荷 " + fixed(c.bearingLoad, 0) + " N";
+    const std::string speed = fixed(c.speed, 1) + " r/min";
     if (!c.life) {
-        return std::string(side) + " " + c.bearingText + " 轴承无额定动载荷，不计寿命（" + figures +
-               "）";
+        return std::string(side) + " " + c.bearingText + " 无额定动载荷，" + speed;
     }
-    return std::string(side) + " " + *c.bearing + " 寿命 " + fixed(*c.life, 0) + " h（" + figures +
-           "）";
+    return std::string(side) + " " + *c.bearing + " " + fixed(*c.life, 0) + " h，" + speed;
 }
 
 std::string idlerSideAdvice(std::string_view side, const IdlerCheck& c) {
     std::string advice;
     if (c.life && *c.life < c.required) {
-        advice = std::string(side) + "寿命不足：选用额定动载荷更大的轴承或减小托辊间距";
+        advice = std::string(side) + "寿命不足：加大轴承或减小间距";
     }
     if (c.life && c.speed > fastestIdlerSpeed) {
-        advice += (advice.empty() ? "" : "；") + std::string(side) +
-                  "转速超过 600 r/min：加大辊子直径或降低带速";
+        advice += (advice.empty() ? "" : "；") + std::string(side) + "转速过高：加大辊子直径";
     }
     return advice;
 }
@@ -202,9 +196,8 @@ CheckRow idlersRow(const IdlerChecks& c) {
     const std::string carryingAdvice = idlerSideAdvice("上托辊", c.carrying);
     const std::string returnAdvice = idlerSideAdvice("下托辊", c.returnSide);
     return {"托辊轴承寿命",
-            idlerSideText("上托辊", c.carrying) + "，" + idlerSideText("下托辊", c.returnSide),
-            "按 ISO 281 / DTⅡ：寿命 ≥ " + typedValue(c.carrying.required) + " h，转速 ≤ 600 r/min",
-            ok,
+            idlerSideText("上托辊", c.carrying) + " / " + idlerSideText("下托辊", c.returnSide),
+            "ISO 281 / DTⅡ：≥ " + typedValue(c.carrying.required) + " h，≤ 600 r/min", ok,
             carryingAdvice + (carryingAdvice.empty() || returnAdvice.empty() ? "" : "；") +
                 returnAdvice};
 }
