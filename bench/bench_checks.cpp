@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/checks/design_checks.h"
+#include "core/checks/further_checks.h"
 #include "core/file/design_replay.h"
 #include "core/file/design_sweep.h"
 #include "core/file/sweep_values.h"
@@ -12,14 +13,24 @@
 
 namespace {
 
-// The checks alone, on the computed example: what they add to a press of compute.
-void checksOfComputedExample(benchmark::State& state) {
-    dtii::ConveyorDesign design;
-    dtii::InputWindow window;
+// The example design computed into `design` and `window`; false (the benchmark skipped) when it
+// does not compute.
+bool computedExample(benchmark::State& state, dtii::ConveyorDesign& design,
+                     dtii::InputWindow& window) {
     dtii::testing::ScriptedDialogs dialogs;
     if (dtii::testing::computeExampleDesign(design, window, dialogs) !=
         dtii::ComputeOutcome::computed) {
         state.SkipWithError("the example design did not compute");
+        return false;
+    }
+    return true;
+}
+
+// The checks alone, on the computed example: what they add to a press of compute.
+void checksOfComputedExample(benchmark::State& state) {
+    dtii::ConveyorDesign design;
+    dtii::InputWindow window;
+    if (!computedExample(state, design, window)) {
         return;
     }
     const dtii::CheckParameters parameters;
@@ -30,6 +41,28 @@ void checksOfComputedExample(benchmark::State& state) {
     }
 }
 BENCHMARK(checksOfComputedExample);
+
+// Starting, holdback, take-up travel and idler life alone: what they add to the checks above.
+void furtherChecksOfComputedExample(benchmark::State& state) {
+    dtii::ConveyorDesign design;
+    dtii::InputWindow window;
+    if (!computedExample(state, design, window)) {
+        return;
+    }
+    const dtii::CheckParameters parameters;
+    const std::string& beltType = window.lists[dtii::InputList::beltType].text;
+    for (auto _ : state) {
+        auto starting = dtii::startingCheck(design, 800000.0);
+        auto holdback = dtii::holdbackCheck(design, 800.0);
+        auto travel = dtii::takeUpTravelCheck(design, beltType, parameters, "垂直重锤拉紧");
+        auto idlers = dtii::idlerChecks(design, parameters);
+        benchmark::DoNotOptimize(starting);
+        benchmark::DoNotOptimize(holdback);
+        benchmark::DoNotOptimize(travel);
+        benchmark::DoNotOptimize(idlers);
+    }
+}
+BENCHMARK(furtherChecksOfComputedExample);
 
 // The example design as a design file, taken from the window it was entered into.
 dtii::DesignFile exampleFile() {

@@ -44,6 +44,12 @@ std::optional<CheckArguments> parseCheckArguments(const std::vector<std::string>
     return parsed;
 }
 
+// The take-up type of the equipment entries, empty when none is entered.
+std::string_view enteredTakeUpType(const DesignFile& design) {
+    return design.equipment && design.equipment->takeUpType ? *design.equipment->takeUpType
+                                                            : std::string_view();
+}
+
 template <typename T>
 Json orNull(const std::optional<T>& value) {
     return value ? Json(*value) : Json(nullptr);
@@ -57,6 +63,40 @@ Json resultsObject(const ConveyorDesign& record) {
                 {"Pa", s.Pa},    {"Pm", s.Pm},  {"Fw", s.Fw},
                 {"Fk", s.Fk},    {"T1", s.T1},  {"T2", s.T2},
                 {"T3", s.T3},    {"T4", s.T4}};
+}
+
+Json startingObject(const std::optional<StartingCheck>& c) {
+    if (!c) {
+        return nullptr;
+    }
+    return Json{{"movingMass", c->movingMass},
+                {"acceleration", c->acceleration},
+                {"time", c->time},
+                {"peakTension", c->peakTension},
+                {"safetyFactor", c->safetyFactor}};
+}
+
+Json holdbackObject(const HoldbackCheck& c) {
+    const char* device = c.device == RunawayDevice::holdback ? "holdback"
+                         : c.device == RunawayDevice::brake  ? "brake"
+                                                             : "none";
+    return Json{{"liftForce", c.liftForce},       {"leastResistance", c.leastResistance},
+                {"runawayForce", c.runawayForce}, {"device", device},
+                {"torque", orNull(c.torque)},     {"ratedTorque", orNull(c.ratedTorque)}};
+}
+
+Json idlerObject(const IdlerCheck& c) {
+    return Json{{"rolls", c.rolls},
+                {"loadFactor", c.loadFactor},
+                {"staticLoad", c.staticLoad},
+                {"dynamicLoad", c.dynamicLoad},
+                {"bearing", orNull(c.bearing)},
+                {"rating", orNull(c.rating)},
+                {"bearingLoad", c.bearingLoad},
+                {"speed", c.speed},
+                {"life", orNull(c.life)},
+                {"required", c.required},
+                {"ok", orNull(c.ok)}};
 }
 
 Json checksObject(const DesignChecks& c) {
@@ -92,6 +132,18 @@ Json checksObject(const DesignChecks& c) {
           {"generating", c.motor.generating}}},
         {"reducer", reducer},
         {"takeUp", {{"force", c.takeUp.force}, {"counterweight", c.takeUp.counterweight}}},
+        {"starting", startingObject(c.starting)},
+        {"holdback", holdbackObject(c.holdback)},
+        {"takeUpTravel",
+         {{"elongation", c.takeUpTravel.elongation},
+          {"flexure", c.takeUpTravel.flexure},
+          {"allowance", c.takeUpTravel.allowance},
+          {"travel", c.takeUpTravel.travel},
+          {"type", orNull(c.takeUpTravel.type)},
+          {"ok", orNull(c.takeUpTravel.ok)}}},
+        {"idlers",
+         {{"carrying", idlerObject(c.idlers.carrying)},
+          {"return", idlerObject(c.idlers.returnSide)}}},
     };
 }
 
@@ -138,7 +190,7 @@ ExitStatus runCheckCommand(const std::vector<std::string>& arguments, std::ostre
     }
     const DesignChecks checks =
         runDesignChecks(record, window.lists[InputList::beltType].text, parameters,
-                        enteredPulleyDiameter(design.equipment));
+                        enteredPulleyDiameter(design.equipment), enteredTakeUpType(design));
     out << (parsed->json ? checksJson(record, checks) : checksText(checkRows(checks)));
     return ExitStatus::produced;
 }

@@ -145,14 +145,14 @@ void writeText(std::ostream& out, const std::string& text) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-// The checks of the computed design as the sheet lists them, with the drive-pulley diameter the
-// equipment window confirmed. Check parameters were read when the file was.
+// The checks of the computed design as the sheet lists them, with the drive-pulley diameter and
+// the take-up type the equipment window confirmed. Check parameters were read when the file was.
 std::vector<CheckRow> sheetChecks(const DesignFile& design, const InputWindow& window,
                                   const ConveyorDesign& record,
                                   const EquipmentWindowValues& values) {
     const CheckParameters parameters = usableCheckParameters(design.checks);
     return checkRows(runDesignChecks(record, window.lists[InputList::beltType].text, parameters,
-                                     enteredPulleyDiameter(values.D)));
+                                     enteredPulleyDiameter(values.D), values.takeUpType));
 }
 
 // Writes the sheet or the equipment list of a design that went the whole road.

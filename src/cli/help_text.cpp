@@ -35,8 +35,9 @@ std::string helpText() {
       写出设备及结构件表，按扩展名为 Excel 工作簿或 UTF-8 CSV。
   dtii-calc check [--json] 设计文件
       计算（与 calc 相同），再做设计校核：输送带强度、输送能力、电动机、
-      减速器速比（equipment 一节有 D 时）、拉紧装置；每项一行，给出合格/不合格
-      与建议；--json 输出一个 JSON 对象（results 与 checks）。
+      减速器速比（equipment 一节有 D 时）、拉紧装置、起动、逆止器/制动器、拉紧行程、
+      托辊轴承寿命；每项一行，给出合格/不合格与建议；--json 输出一个 JSON 对象
+      （results 与 checks）。
   dtii-calc sweep 设计文件 --vary 键=值 [--vary 键=值 ...]
       逐一计算各键取值的所有组合（最后一个 --vary 变化最快），输出 CSV。
       值为逗号分隔的文字（B=800,1000,1200），或数值范围 起点:终点:步长
@@ -95,7 +96,9 @@ std::string helpText() {
   checks 一节（可选，校核参数）：requiredSafetyFactor 要求的安全系数（大于 0；
       缺省时棉帆布 8、其他帆布 10、钢绳芯 7），surchargeAngle 动堆积角（度，
       大于 0 且不超过 45，缺省 20），motorSpeed 电动机同步转速（3000、1500、
-      1000 或 750 r/min，缺省 1500）。
+      1000 或 750 r/min，缺省 1500），idlerLifeHours 托辊轴承要求寿命（h，大于 0，
+      缺省 30000），takeUpAllowance 拉紧行程安装余量（m，不小于 0，缺省按拉紧
+      装置型式和输送带取）。
 例子见 examples/ 目录，例如 dtii-calc report examples/belt800-trough.json。
 )";
     return text;

@@ -30,6 +30,8 @@ constexpr std::string_view informs = "—";
 const CheckParameterKey& safetyFactorKey = checkParameterKeys[0];
 const CheckParameterKey& surchargeAngleKey = checkParameterKeys[1];
 const CheckParameterKey& motorSpeedKey = checkParameterKeys[2];
+const CheckParameterKey& idlerLifeKey = checkParameterKeys[3];
+const CheckParameterKey& takeUpAllowanceKey = checkParameterKeys[4];
 
 // The row table's columns, left to right.
 struct Column {
@@ -50,11 +52,17 @@ struct ParameterField {
     std::string_view caption;
     const char* objectName;
 };
-const std::array<ParameterField, 3> parameterFields{{
+const std::array<ParameterField, 5> parameterFields{{
     {&safetyFactorKey, "要求的安全系数", "RequiredSafetyFactor"},
     {&surchargeAngleKey, "动堆积角（度）", "SurchargeAngle"},
     {&motorSpeedKey, "电动机同步转速（r/min）", "MotorSpeed"},
+    {&idlerLifeKey, "托辊轴承要求寿命（h）", "IdlerLifeHours"},
+    {&takeUpAllowanceKey, "拉紧行程安装余量（m）", "TakeUpAllowance"},
 }};
+
+// The allowance box shows this while empty: the allowance then follows the take-up type and the
+// belt.
+constexpr std::string_view allowanceByType = "按拉紧装置型式和输送带取";
 
 std::string_view captionOf(const CheckParameterKey& parameter) {
     for (const ParameterField& field : parameterFields) {
@@ -133,12 +141,14 @@ ChecksPanel::ChecksPanel(DesignerSession& session, QWidget* parent)
             connect(edit, &QLineEdit::textEdited, this,
                     [this, &parameter, edit] { parameterEdited(parameter, edit->text()); });
             connect(edit, &QLineEdit::editingFinished, this, &ChecksPanel::showParameters);
-            (field.parameter == &safetyFactorKey ? safetyFactor_ : surchargeAngle_) = edit;
+            editOf(parameter) = edit;
             box = edit;
         }
         box->setObjectName(QLatin1String(field.objectName));
         form->addRow(toQString(field.caption), box);
     }
+
+    takeUpAllowance_->setPlaceholderText(toQString(allowanceByType));
 
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("CheckParameterProblem"));
@@ -175,8 +185,18 @@ ChecksPanel::ChecksPanel(DesignerSession& session, QWidget* parent)
     const QFontMetrics metrics(font());
     setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("国")) * 44);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    // Room for the five rows with their wrapped texts.
-    rows_->setMinimumHeight(metrics.lineSpacing() * 19);
+    // Room for the nine rows with their wrapped texts.
+    rows_->setMinimumHeight(metrics.lineSpacing() * 34);
+}
+
+QLineEdit*& ChecksPanel::editOf(const CheckParameterKey& parameter) {
+    if (&parameter == &safetyFactorKey) {
+        return safetyFactor_;
+    }
+    if (&parameter == &surchargeAngleKey) {
+        return surchargeAngle_;
+    }
+    return &parameter == &idlerLifeKey ? idlerLife_ : takeUpAllowance_;
 }
 
 void ChecksPanel::refresh() {
@@ -208,16 +228,26 @@ void ChecksPanel::showParameters() {
     if (!surchargeAngle_->hasFocus()) {
         surchargeAngle_->setText(shownText(texts, surchargeAngleKey, defaultSurchargeAngle));
     }
+    if (!idlerLife_->hasFocus()) {
+        idlerLife_->setText(shownText(texts, idlerLifeKey, defaultIdlerLifeHours));
+    }
+    if (!takeUpAllowance_->hasFocus()) {
+        const std::optional<std::string> typed = texts ? texts->takeUpAllowance : std::nullopt;
+        takeUpAllowance_->setText(typed ? toQString(*typed) : QString());
+    }
     motorSpeed_->setCurrentText(shownText(texts, motorSpeedKey, defaultMotorSpeed));
-    if (!safetyFactor_->hasFocus() && !surchargeAngle_->hasFocus()) {
+    const bool typing = safetyFactor_->hasFocus() || surchargeAngle_->hasFocus() ||
+                        idlerLife_->hasFocus() || takeUpAllowance_->hasFocus();
+    if (!typing) {
         problem_->hide();
     }
 }
 
 void ChecksPanel::showRows() {
     const CheckSettings& settings = session_.checkSettings();
-    const DesignChecks checks = runDesignChecks(session_.design(), settings.beltType(),
-                                                settings.parameters(), session_.pulleyDiameter());
+    const DesignChecks checks =
+        runDesignChecks(session_.design(), settings.beltType(), settings.parameters(),
+                        session_.pulleyDiameter(), session_.takeUpType());
     const std::vector<CheckRow> found = checkRows(checks);
     rows_->setRowCount(static_cast<int>(found.size()));
     for (std::size_t i = 0; i < found.size(); ++i) {

@@ -1,4 +1,4 @@
-// The design checks beside the results or the report: the three check parameters, editable, and
+// The design checks beside the results or the report: the check parameters, editable, and
 // one row per check with its value, requirement, verdict (a word and a colour) and advice. The
 // rows follow every change of the parameters at once, in every panel of the session.
 #pragma once
@@ -28,11 +28,14 @@ private:
     void parameterEdited(const CheckParameterKey& parameter, const QString& text);
     void showParameters();
     void showRows();
+    QLineEdit*& editOf(const CheckParameterKey& parameter);
 
     DesignerSession& session_;
     QLineEdit* safetyFactor_ = nullptr;
     QLineEdit* surchargeAngle_ = nullptr;
     QComboBox* motorSpeed_ = nullptr;
+    QLineEdit* idlerLife_ = nullptr;
+    QLineEdit* takeUpAllowance_ = nullptr;
     QLabel* problem_ = nullptr;
     QTableWidget* rows_ = nullptr;
 };

@@ -62,8 +62,9 @@ SheetSource DesignerSession::sheetSource() const {
     source.messages.insert(source.messages.end(), selectionMessages_.begin(),
                            selectionMessages_.end());
     source.typed.project = project_;
-    source.checks = checkRows(runDesignChecks(design_, checkSettings_.beltType(),
-                                              checkSettings_.parameters(), pulleyDiameter_));
+    source.checks =
+        checkRows(runDesignChecks(design_, checkSettings_.beltType(), checkSettings_.parameters(),
+                                  pulleyDiameter_, takeUpType_));
     return source;
 }
 
@@ -71,6 +72,7 @@ void DesignerSession::equipmentConfirmed() {
     if (const std::optional<double> confirmed = enteredPulleyDiameter(equipmentValues_.D)) {
         pulleyDiameter_ = confirmed;
     }
+    takeUpType_ = equipmentValues_.takeUpType;
     reportedDesign_.reset();
     Q_EMIT designStateChanged();
 }
@@ -78,6 +80,7 @@ void DesignerSession::equipmentConfirmed() {
 void DesignerSession::designReplaced(const std::optional<EquipmentEntries>& entries) {
     equipment_ = entries;
     pulleyDiameter_ = enteredPulleyDiameter(entries);
+    takeUpType_ = entries && entries->takeUpType ? *entries->takeUpType : std::string();
     reportedDesign_.reset();
     if (!equipmentWindow_.isNull()) {
         equipmentWindow_->showEntries(entries);

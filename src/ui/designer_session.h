@@ -65,6 +65,8 @@ public:
     // The drive-pulley diameter the checks take [mm]: the opened design file's until the
     // equipment window confirms another; none while neither holds one.
     std::optional<double> pulleyDiameter() const { return pulleyDiameter_; }
+    // The take-up type the checks take, likewise: the file's until the equipment window confirms.
+    const std::string& takeUpType() const { return takeUpType_; }
     // The equipment window's confirm has read its entries (whether or not it selected).
     void equipmentConfirmed();
     // Another design is in the windows now (opened from a file, or a new one): the results window
@@ -123,6 +125,7 @@ private:
     DesignFile computedInputs_;
     EquipmentSelection selection_;
     std::optional<double> pulleyDiameter_;
+    std::string takeUpType_;
     // The record the open report was made from, while nothing else has replaced it since.
     std::optional<ConveyorDesign> reportedDesign_;
     std::vector<std::string> computeMessages_;

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "cli/command_dialogs.h"
 #include "cli/command_line.h"
@@ -54,7 +56,10 @@ TEST(CheckCommand, PrintsOneLinePerCheckWithItsVerdict) {
     EXPECT_NE(out.find("填充率 100.8%；输送量 500.0 t/h 不超过最大输送量；不合格；"), out.npos);
     EXPECT_NE(out.find("\r\n电动机：所需功率 21.67 kW；选用 22 kW 标准电动机；合格\r\n"), out.npos);
     EXPECT_NE(out.find("\r\n减速器速比：速比 31.42；"), out.npos);
-    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 4);
+    EXPECT_NE(out.find("\r\n拉紧行程：3.60 m（伸长率 0.02 + 0.001，余量 1.50 m）；"
+                       "GB 50431；垂直重锤拉紧；合格\r\n"),
+              out.npos);
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 8);
     EXPECT_NE(out.back(), '\n');
 }
 
@@ -78,6 +83,23 @@ TEST(CheckCommand, JsonHoldsTheExactDoublesAndNullsWhereACheckHasNothing) {
     EXPECT_EQ(json["checks"]["motor"]["rated"], 110.0);
     EXPECT_EQ(json["checks"]["motor"]["generating"], false);
     EXPECT_TRUE(json["checks"]["reducer"].is_null());
+    // The later checks follow the earlier ones, each with its nulls.
+    const nlohmann::ordered_json checks = nlohmann::ordered_json::parse(run.out)["checks"];
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : checks.items()) {
+        keys.push_back(key);
+    }
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"beltStrength", "capacity", "motor", "reducer", "takeUp",
+                                        "starting", "holdback", "takeUpTravel", "idlers"}));
+    EXPECT_EQ(checks["starting"]["peakTension"].get<double>(),
+              record.shared.T1 + record.working.FA - record.shared.Fu);
+    EXPECT_EQ(checks["holdback"]["device"], "holdback");
+    EXPECT_TRUE(checks["holdback"]["torque"].is_null());  // no D
+    EXPECT_EQ(checks["takeUpTravel"]["elongation"], 0.002);
+    EXPECT_EQ(checks["takeUpTravel"]["ok"], true);
+    EXPECT_EQ(checks["idlers"]["return"]["bearing"], "6205");
+    EXPECT_EQ(checks["idlers"]["carrying"]["rating"], 14000.0);
     fs::remove(withoutD);
 }
 

@@ -143,6 +143,10 @@ TEST(DesignFile, BadFilesAreRefusedNamingFileKeyAndProblem) {
          "键“checks.requiredSafetyFactor”的值应为大于 0 的数"},
         {head + R"("checks": {"surchargeAngle": 50}})", "键“checks.surchargeAngle”的值应大于 0"},
         {head + R"("checks": {"motorSpeed": "1450"}})", "键“checks.motorSpeed”的值应为 3000"},
+        {head + R"("checks": {"idlerLifeHours": "0"}})",
+         "键“checks.idlerLifeHours”的值应为大于 0 的数"},
+        {head + R"("checks": {"takeUpAllowance": -1}})",
+         "键“checks.takeUpAllowance”的值应为不小于 0 的数"},
         {head + R"("checks": {"speed": "1500"}})", "未知的键“checks.speed”"},
         {head + R"("checks": []})", "键“checks”的值应为对象，而不是数组"},
         // a key given twice would silently lose one of its values

@@ -75,7 +75,8 @@ TEST(DesignSelection, VerdictsAreThoseOfTheCheckRows) {
             const DesignChecks checks =
                 runDesignChecks(record, window.lists[InputList::beltType].text, strict, 800);
             std::vector<CheckVerdict> fromRows;
-            for (const CheckRow& row : checkRows(checks)) {
+            const std::vector<CheckRow> rows = checkRows(checks);
+            for (const CheckRow& row : rows) {
                 if (row.ok) {
                     fromRows.push_back({row.name, *row.ok});
                 }

@@ -77,6 +77,14 @@ private Q_SLOTS:
         motorSpeed->setCurrentIndex(motorSpeed->findText(QStringLiteral("750")));
         Q_EMIT motorSpeed->activated(motorSpeed->currentIndex());
         QCOMPARE(cellText(form2, 3, 1), QStringLiteral("速比 15.71"));
+
+        // The take-up type confirmed in the equipment window judges the travel; a longer life
+        // asked of the idlers fails the example's 6205 rolls.
+        QCOMPARE(cellText(form2, 7, 3), QStringLiteral("合格"));
+        QCOMPARE(cellText(form2, 8, 3), QStringLiteral("合格"));
+        typeWithoutLeaving(*child<QLineEdit>(form3, "IdlerLifeHours"), QStringLiteral("2000000"));
+        QCOMPARE(cellText(form2, 8, 3), QStringLiteral("不合格"));
+        QVERIFY(cellText(form2, 8, 2).contains(QStringLiteral("≥ 2000000 h")));
     }
 
     void aParameterTheChecksCannotUseIsNamedAndLeavesTheRows() {
@@ -104,12 +112,14 @@ private Q_SLOTS:
         QWidget& form3 = *run_->session->resultsWindow();
         QVERIFY(activate(form3));
         typeWithoutLeaving(*child<QLineEdit>(form3, "RequiredSafetyFactor"), QStringLiteral("12"));
+        typeWithoutLeaving(*child<QLineEdit>(form3, "TakeUpAllowance"), QStringLiteral("2.5"));
         const QString path = run_->directory.filePath(QStringLiteral("design.json"));
         run_->platform.chosenSavePath = path;
         form1_->findChild<QAction*>(QStringLiteral("SaveDesignAction"))->trigger();
         const DesignFileResult saved = loadDesignFile(path.toStdString());
         QVERIFY2(saved.design.has_value(), saved.error.c_str());
-        QCOMPARE(saved.design->checks, (CheckTexts{"12", std::nullopt, std::nullopt}));
+        QCOMPARE(saved.design->checks,
+                 (CheckTexts{"12", std::nullopt, std::nullopt, std::nullopt, "2.5"}));
 
         run_->session->checkSettings().setTexts(CheckTexts{"7", "25", "3000"});
         run_->platform.chosenProgram = path;

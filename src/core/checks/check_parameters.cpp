@@ -43,7 +43,8 @@ bool isMotorSpeed(double value) {
 
 // Why `value` does not serve as the parameter `key`; empty when it does.
 std::string rangeProblem(std::string_view key, double value) {
-    if (key == "requiredSafetyFactor" && !(std::isfinite(value) && value > 0)) {
+    if ((key == "requiredSafetyFactor" || key == "idlerLifeHours") &&
+        !(std::isfinite(value) && value > 0)) {
         return "应为大于 0 的数";
     }
     if (key == "surchargeAngle" && !(value > 0 && value <= largestSurchargeAngle)) {
@@ -51,6 +52,9 @@ std::string rangeProblem(std::string_view key, double value) {
     }
     if (key == "motorSpeed" && !isMotorSpeed(value)) {
         return "应为 3000、1500、1000 或 750（r/min）";
+    }
+    if (key == "takeUpAllowance" && !(std::isfinite(value) && value >= 0)) {
+        return "应为不小于 0 的数";
     }
     return {};
 }
@@ -83,6 +87,8 @@ CheckParametersResult readCheckParameters(const CheckTexts& texts) {
     parameters.requiredSafetyFactor = valueOf(texts.requiredSafetyFactor);
     parameters.surchargeAngle = valueOf(texts.surchargeAngle).value_or(defaultSurchargeAngle);
     parameters.motorSpeed = static_cast<int>(valueOf(texts.motorSpeed).value_or(defaultMotorSpeed));
+    parameters.idlerLifeHours = valueOf(texts.idlerLifeHours).value_or(defaultIdlerLifeHours);
+    parameters.takeUpAllowance = valueOf(texts.takeUpAllowance);
     return {parameters, {}, {}};
 }
 

@@ -1,4 +1,4 @@
-// The three check parameters as the engineer types them, and their reading into CheckParameters.
+// The check parameters as the engineer types them, and their reading into CheckParameters.
 // The texts are kept as typed so that a design opened and saved again reads the same.
 #pragma once
 
@@ -16,6 +16,9 @@ struct CheckTexts {
     std::optional<std::string> requiredSafetyFactor;
     std::optional<std::string> surchargeAngle;
     std::optional<std::string> motorSpeed;
+    // Initialised so that the texts may still be listed as the first three only.
+    std::optional<std::string> idlerLifeHours = std::nullopt;
+    std::optional<std::string> takeUpAllowance = std::nullopt;
 
     bool operator==(const CheckTexts&) const = default;
 };
@@ -26,10 +29,12 @@ struct CheckParameterKey {
     std::optional<std::string> CheckTexts::*text;
 };
 
-inline constexpr std::array<CheckParameterKey, 3> checkParameterKeys{{
+inline constexpr std::array<CheckParameterKey, 5> checkParameterKeys{{
     {"requiredSafetyFactor", &CheckTexts::requiredSafetyFactor},
     {"surchargeAngle", &CheckTexts::surchargeAngle},
     {"motorSpeed", &CheckTexts::motorSpeed},
+    {"idlerLifeHours", &CheckTexts::idlerLifeHours},
+    {"takeUpAllowance", &CheckTexts::takeUpAllowance},
 }};
 
 // Either the parameters or what is wrong: the key and why.

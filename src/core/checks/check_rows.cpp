@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/checks/check_tables.h"
 #include "core/checks/design_checks.h"
 
 namespace dtii {
@@ -27,6 +28,14 @@ std::string fixed(double value, int decimals) {
 std::string shortest(double value) {
     std::array<char, 32> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return error == std::errc{} ? std::string(buffer.data(), end) : fixed(value, 2);
+}
+
+// The shortest text of a value the engineer typed, never in exponent form ("2000000", "0.5").
+std::string typedValue(double value) {
+    std::array<char, 400> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed);
     return error == std::errc{} ? std::string(buffer.data(), end) : fixed(value, 2);
 }
 
@@ -109,13 +118,102 @@ struct CheckRule {
 };
 
 // The rule each check follows, by the name of its row.
-constexpr std::array<CheckRule, 5> checkRules{{
+constexpr std::array<CheckRule, 9> checkRules{{
     {"输送带强度", "GB 50431 输送带安全系数"},
     {"输送能力", "ISO 5048 输送能力"},
     {"电动机", "GB 50431、DTⅡ 电动机功率系列"},
     {"减速器速比", "DTⅡ 驱动装置选型表"},
     {"拉紧装置", "ISO 5048 拉紧力"},
+    {"起动", "DTⅡ 起动系数 K_A"},
+    {"逆止器/制动器", "GB 50431 逆止器和制动器"},
+    {"拉紧行程", "GB 50431 拉紧行程"},
+    {"托辊轴承寿命", "ISO 281 轴承寿命、DTⅡ 托辊"},
 }};
+
+CheckRow startingRow(const std::optional<StartingCheck>& c) {
+    if (!c) {
+        return {"起动",
+                "驱动力 Fu ≤ 0（发电工况），不计算起动",
+                "只在 Fu > 0 时计算",
+                std::nullopt,
+                {}};
+    }
+    return {"起动",
+            "加速度 " + fixed(c->acceleration, 3) + " m/s²，时间 " + fixed(c->time, 1) +
+                " s，最大张力 " + fixed(c->peakTension, 0) + " N，安全系数 " +
+                fixed(c->safetyFactor, 2),
+            "DTⅡ：FA = 1.5 Fu；运动质量 " + fixed(c->movingMass, 0) + " kg，未计滚筒和驱动装置",
+            std::nullopt,
+            {}};
+}
+
+CheckRow holdbackRow(const HoldbackCheck& c) {
+    const std::string_view device = c.device == RunawayDevice::holdback ? "逆止器"
+                                    : c.device == RunawayDevice::brake  ? "制动器"
+                                                                        : "";
+    CheckRow row{
+        "逆止器/制动器",
+        (device.empty() ? std::string("不需逆止器或制动器") : "须设" + std::string(device)) +
+            "：下滑力 " + fixed(c.runawayForce, 0) + " N（提升力 " + fixed(c.liftForce, 0) +
+            " N，最小阻力 " + fixed(c.leastResistance, 0) + " N）",
+        "GB 50431：上运下滑力 > 0 设逆止器，下运设制动器",
+        std::nullopt,
+        {}};
+    if (device.empty()) {
+        return row;
+    }
+    if (c.ratedTorque) {
+        row.advice = "额定力矩 ≥ " + fixed(*c.ratedTorque, 0) + " N·m（1.5 × " +
+                     fixed(*c.torque, 0) + " N·m）";
+    } else {
+        row.advice = "输入传动滚筒直径 D 后给出力矩";
+    }
+    return row;
+}
+
+CheckRow takeUpTravelRow(const TakeUpTravelCheck& c) {
+    CheckRow row{"拉紧行程",
+                 fixed(c.travel, 2) + " m（伸长率 " + shortest(c.elongation) + " + " +
+                     shortest(c.flexure) + "，余量 " + fixed(c.allowance, 2) + " m）",
+                 c.type ? "GB 50431；" + *c.type : std::string("GB 50431；等待拉紧装置型式"),
+                 c.ok,
+                 {}};
+    if (c.ok == false) {
+        row.advice = "螺旋拉紧只适用于长度不超过 50 m 的输送机，宜改用重锤拉紧";
+    }
+    return row;
+}
+
+// One idler side as part of the idler row's value.
+std::string idlerSideText(std::string_view side, const IdlerCheck& c) {
+    const std::string speed = fixed(c.speed, 1) + " r/min";
+    if (!c.life) {
+        return std::string(side) + " " + c.bearingText + " 无额定动载荷，" + speed;
+    }
+    return std::string(side) + " " + *c.bearing + " " + fixed(*c.life, 0) + " h，" + speed;
+}
+
+std::string idlerSideAdvice(std::string_view side, const IdlerCheck& c) {
+    std::string advice;
+    if (c.life && *c.life < c.required) {
+        advice = std::string(side) + "寿命不足：加大轴承或减小间距";
+    }
+    if (c.life && c.speed > fastestIdlerSpeed) {
+        advice += (advice.empty() ? "" : "；") + std::string(side) + "转速过高：加大辊子直径";
+    }
+    return advice;
+}
+
+CheckRow idlersRow(const IdlerChecks& c) {
+    const std::string carryingAdvice = idlerSideAdvice("上托辊", c.carrying);
+    const std::string returnAdvice = idlerSideAdvice("下托辊", c.returnSide);
+    const std::optional<bool> ok = idlersVerdict(c);
+    return {"托辊轴承寿命",
+            idlerSideText("上托辊", c.carrying) + " / " + idlerSideText("下托辊", c.returnSide),
+            "ISO 281 / DTⅡ：≥ " + typedValue(c.carrying.required) + " h，≤ 600 r/min", ok,
+            carryingAdvice + (carryingAdvice.empty() || returnAdvice.empty() ? "" : "；") +
+                returnAdvice};
+}
 
 }  // namespace
 
@@ -129,8 +227,15 @@ std::string_view checkRule(std::string_view checkName) {
 }
 
 std::vector<CheckRow> checkRows(const DesignChecks& checks) {
-    return {beltStrengthRow(checks.beltStrength), capacityRow(checks.capacity),
-            motorRow(checks.motor), reducerRow(checks.reducer), takeUpRow(checks.takeUp)};
+    return {beltStrengthRow(checks.beltStrength),
+            capacityRow(checks.capacity),
+            motorRow(checks.motor),
+            reducerRow(checks.reducer),
+            takeUpRow(checks.takeUp),
+            startingRow(checks.starting),
+            holdbackRow(checks.holdback),
+            takeUpTravelRow(checks.takeUpTravel),
+            idlersRow(checks.idlers)};
 }
 
 }  // namespace dtii

@@ -1,10 +1,15 @@
 // The fixed tables of the design checks: the standard motor powers, the steel-cord belt grades,
-// the required safety factors by belt material and the synchronous motor speeds.
+// the required safety factors by belt material, the synchronous motor speeds, the belt
+// elongations and installation allowances of the take-up travel, and the idler load factors and
+// bearing ratings.
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "core/calc/drive_constants.h"
 #include "core/design/selection_lists.h"
 
 namespace dtii {
@@ -54,8 +59,73 @@ inline constexpr std::array<DefaultSafetyFactor, 3> defaultSafetyFactors{{
 // Synchronous speeds of the motors the reducer check may assume [r/min].
 inline constexpr std::array<int, 4> motorSpeeds{3000, 1500, 1000, 750};
 
-inline constexpr double defaultSurchargeAngle = 20;  // [degrees]
-inline constexpr double largestSurchargeAngle = 45;  // [degrees]
-inline constexpr int defaultMotorSpeed = 1500;       // [r/min]
+inline constexpr double defaultSurchargeAngle = 20;     // [degrees]
+inline constexpr double largestSurchargeAngle = 45;     // [degrees]
+inline constexpr int defaultMotorSpeed = 1500;          // [r/min]
+inline constexpr double defaultIdlerLifeHours = 30000;  // [h]
+
+// The permanent elongation of a belt in service: the first row whose kind matches and whose
+// type text contains the word (an empty word matches every text).
+struct BeltElongation {
+    BeltKind kind;
+    std::string_view word;
+    double elongation;
+};
+
+inline constexpr std::array<BeltElongation, 4> beltElongations{{
+    {BeltKind::steelCord, "", 0.002},
+    {BeltKind::fabric, "聚酯", 0.015},
+    {BeltKind::fabric, "涤纶", 0.015},
+    {BeltKind::fabric, "", 0.020},
+}};
+
+inline constexpr double idlerFlexure = 0.001;  // elongation from the sag between idlers
+
+// Installation allowance of the take-up travel when the engineer sets none [m].
+inline constexpr double screwTakeUpAllowance = 0;
+inline constexpr double steelCordAllowance = 3.0;
+inline constexpr double fabricAllowance = 1.5;
+
+// A screw take-up serves conveyors up to this length [m].
+inline constexpr double longestScrewTakeUpConveyor = 50;
+
+// The share of the load on the most loaded roll of an idler set, by rolls per set.
+struct IdlerLoadFactor {
+    std::int16_t rolls;
+    double factor;
+};
+
+inline constexpr std::array<IdlerLoadFactor, 3> idlerLoadFactors{{
+    {1, 1.0},
+    {2, 0.5},
+    {3, 0.8},
+}};
+
+// Service factors on the static roll load: operating, impact (carrying side only), environment.
+inline constexpr double idlerOperatingFactor = 1.1;
+inline constexpr double idlerImpactFactor = 1.14;
+inline constexpr double idlerEnvironmentFactor = 1.15;
+
+// The rolling bearing of each idler bearing code and its basic dynamic load rating C [N].
+struct IdlerBearing {
+    std::int16_t code;  // as the bearing list stores it
+    std::optional<std::string_view> bearing;
+    std::optional<double> rating;
+};
+
+inline constexpr std::array<IdlerBearing, 5> idlerBearings{{
+    {1, "6204", 12800},
+    {2, "6205", 14000},
+    {3, "6305", 22200},
+    {4, "6306", 27000},
+    {5, std::nullopt, std::nullopt},
+}};
+
+inline constexpr double fastestIdlerSpeed = 600;  // [r/min]
+
+// Starting and running away.
+inline constexpr double acceleratedRollShare = 0.9;   // of a roll's mass, accelerated at start
+inline constexpr double leastFrictionFactor = 0.012;  // f for the least main resistance
+inline constexpr double holdbackRatingMargin = 1.5;   // rated torque over the torque found
 
 }  // namespace dtii

@@ -9,12 +9,12 @@
 #include "core/calc/drive_constants.h"
 #include "core/checks/check_parameters.h"
 #include "core/checks/check_tables.h"
+#include "core/checks/further_checks.h"
 #include "core/numbers.h"
 
 namespace dtii {
 namespace {
 
-constexpr double g = gravity;
 constexpr double widestBeltOfNarrowEdges = 2000;  // [mm] wider belts keep a fixed edge
 
 double radians(double degrees) {
@@ -86,9 +86,7 @@ CapacityCheck capacity(const ConveyorDesign& record, const CheckParameters& para
     const double A2 = (middle + side / 2 * std::cos(trough)) * (side / 2 * std::sin(trough));
     check.area = A1 + A2;
 
-    // A lift without length (0 / 0) counts as level.
-    const double slope = std::clamp(s.H / record.input.L, -1.0, 1.0);
-    const double delta = std::isnan(slope) ? 0 : std::asin(slope);
+    const double delta = inclination(record);
     double k1 = 0;
     if (std::abs(delta) < theta) {
         const double cosDelta = std::cos(delta);
@@ -127,16 +125,23 @@ ReducerCheck reducer(const SharedDesign& s, double pulleyDiameter, int motorSpee
 
 DesignChecks runDesignChecks(const ConveyorDesign& record, std::string_view beltTypeText,
                              const CheckParameters& parameters,
-                             std::optional<double> pulleyDiameter) {
+                             std::optional<double> pulleyDiameter, std::string_view takeUpType) {
     DesignChecks checks;
     checks.beltStrength = beltStrength(record, beltTypeText, parameters);
     checks.capacity = capacity(record, parameters);
     checks.motor = motor(record.shared);
-    if (pulleyDiameter && *pulleyDiameter > 0) {
+    if (pulleyDiameter && !(*pulleyDiameter > 0)) {
+        pulleyDiameter.reset();
+    }
+    if (pulleyDiameter) {
         checks.reducer = reducer(record.shared, *pulleyDiameter, parameters.motorSpeed);
     }
     checks.takeUp.force = record.shared.T3 + record.shared.T4;
-    checks.takeUp.counterweight = checks.takeUp.force / g;
+    checks.takeUp.counterweight = checks.takeUp.force / gravity;
+    checks.starting = startingCheck(record, checks.beltStrength.breakingForce);
+    checks.holdback = holdbackCheck(record, pulleyDiameter);
+    checks.takeUpTravel = takeUpTravelCheck(record, beltTypeText, parameters, takeUpType);
+    checks.idlers = idlerChecks(record, parameters);
     return checks;
 }
 

@@ -1,5 +1,6 @@
-// The design checks of a computed design: belt strength, carrying capacity, motor, reducer ratio
-// and take-up. They read the record of the last successful drive calculation and never change it.
+// The design checks of a computed design: belt strength, carrying capacity, motor, reducer ratio,
+// take-up, starting, holdback or brake, take-up travel and idler bearing life. They read the record
+// of the last successful drive calculation and never change it.
 #pragma once
 
 #include <optional>
@@ -16,6 +17,8 @@ struct CheckParameters {
     std::optional<double> requiredSafetyFactor;  // absent: 8 cotton, 10 other fabric, 7 steel cord
     double surchargeAngle = 20;                  // dynamic surcharge angle theta [degrees]
     int motorSpeed = 1500;                       // synchronous motor speed [r/min]
+    double idlerLifeHours = 30000;               // least bearing life of an idler roll [h]
+    std::optional<double> takeUpAllowance = std::nullopt;  // absent: by take-up type, belt [m]
 
     bool operator==(const CheckParameters&) const = default;
 };
@@ -58,12 +61,72 @@ struct TakeUpCheck {
     double counterweight = 0;  // [kg]
 };
 
+// Starting with the drive force FA: what the belt, the load and the idler rolls need to reach
+// speed. Pulleys and the drive are not in the moving mass.
+struct StartingCheck {
+    double movingMass = 0;    // m [kg]
+    double acceleration = 0;  // a [m/s^2]
+    double time = 0;          // t [s]
+    double peakTension = 0;   // T1 + FA - Fu [N]
+    double safetyFactor = 0;  // breaking force / peak tension
+};
+
+enum class RunawayDevice { none, holdback, brake };
+
+// Whether the loaded belt runs back (uphill) or away (downhill) when the drive stops.
+struct HoldbackCheck {
+    double liftForce = 0;        // F_St, signed [N]
+    double leastResistance = 0;  // F_Hmin with f = 0.012 [N]
+    double runawayForce = 0;     // |F_St| - F_Hmin [N]
+    RunawayDevice device = RunawayDevice::none;
+    std::optional<double> torque;       // at the drive pulley, when a device is needed and D known
+    std::optional<double> ratedTorque;  // the rating to choose [N m]
+};
+
+struct TakeUpTravelCheck {
+    double elongation = 0;            // epsilon0 of the belt
+    double flexure = 0;               // epsilon1 between idlers
+    double allowance = 0;             // l_N, installation allowance [m]
+    double travel = 0;                // l [m]
+    std::optional<std::string> type;  // the take-up type entered
+    std::optional<bool> ok;           // absent until a take-up type is entered
+};
+
+// The most loaded roll of one idler side and the life of its bearings.
+struct IdlerCheck {
+    int rolls = 0;                       // rolls per idler set
+    double loadFactor = 0;               // e
+    double staticLoad = 0;               // P [N]
+    double dynamicLoad = 0;              // P' [N]
+    std::string bearingText;             // the bearing as picked, e.g. "4G205"
+    std::optional<std::string> bearing;  // the rolling bearing, e.g. "6205"; absent: no rating
+    std::optional<double> rating;        // basic dynamic load rating C [N]
+    double bearingLoad = 0;              // P_b on one of the roll's two bearings [N]
+    double speed = 0;                    // roll speed [r/min]
+    std::optional<double> life;          // L10h [h]
+    double required = 0;                 // [h]
+    std::optional<bool> ok;              // absent without a rating
+};
+
+struct IdlerChecks {
+    IdlerCheck carrying;
+    IdlerCheck returnSide;
+};
+
+// Both sides' verdicts as one: fails when a side fails, passes when every side that has a
+// verdict passes, none when neither side has one.
+std::optional<bool> idlersVerdict(const IdlerChecks& idlers);
+
 struct DesignChecks {
     BeltStrengthCheck beltStrength;
     CapacityCheck capacity;
     MotorCheck motor;
     std::optional<ReducerCheck> reducer;  // absent until a drive-pulley diameter is entered
     TakeUpCheck takeUp;
+    std::optional<StartingCheck> starting;  // absent when the drive generates (Fu <= 0)
+    HoldbackCheck holdback;
+    TakeUpTravelCheck takeUpTravel;
+    IdlerChecks idlers;
 };
 
 // The drive-pulley diameter the checks take: the one entered [mm], none while none is.
@@ -72,10 +135,12 @@ inline std::optional<double> enteredPulleyDiameter(double D) {
 }
 
 // The checks of `record` (computed) for the belt type picked, the parameters and, when the
-// equipment window holds one, the drive-pulley diameter [mm].
+// equipment window holds them, the drive-pulley diameter [mm] and the take-up type (empty or the
+// list's prompt: none entered yet).
 DesignChecks runDesignChecks(const ConveyorDesign& record, std::string_view beltTypeText,
                              const CheckParameters& parameters,
-                             std::optional<double> pulleyDiameter);
+                             std::optional<double> pulleyDiameter,
+                             std::string_view takeUpType = {});
 
 // One check as a person reads it: the same rows serve the checks panel, `dtii-calc check` and the
 // calculation sheet.

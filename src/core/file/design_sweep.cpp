@@ -174,6 +174,9 @@ struct DesignSweep::State {
     InputWindow window;
     ConveyorDesign record;
     CheckParameters parameters;
+    // The equipment entries the checks take, as `check` takes them from the same file.
+    std::optional<double> pulleyDiameter;
+    std::string takeUpType;
     SweepDialogs dialogs;
     std::string typingMessages;  // shown while the current design was typed in
     SweepVariant row;            // the variant of the row being written, kept to reuse its room
@@ -200,6 +203,10 @@ struct DesignSweep::State {
     void readParameters(const DesignFile& design) {
         // Every text was checked when the file and the axes were read.
         parameters = usableCheckParameters(design.checks);
+        pulleyDiameter = enteredPulleyDiameter(design.equipment);
+        takeUpType = design.equipment && design.equipment->takeUpType
+                         ? *design.equipment->takeUpType
+                         : std::string();
     }
 
     // Moves to the next variant and updates the window for the axes that changed; false when
@@ -326,7 +333,7 @@ bool DesignSweep::runNextVariant(SweepVariant& variant) {
     variant.computeMessages = s.dialogs.messages;
     if (variant.computed) {
         variant.checks = runDesignChecks(variant.record, s.window.lists[InputList::beltType].text,
-                                         s.parameters, std::nullopt);
+                                         s.parameters, s.pulleyDiameter, s.takeUpType);
     }
     return true;
 }

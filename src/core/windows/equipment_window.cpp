@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/design/take_up_types.h"
 #include "core/equipment/width_dispatch.h"
 #include "core/numbers.h"
 #include "core/report/report_text.h"
@@ -12,9 +13,6 @@ namespace dtii {
 
 namespace {
 
-constexpr std::string_view takeUpPrompt = "请选择拉紧装置型式";
-constexpr std::array<std::string_view, 4> takeUpTypes{"垂直重锤拉紧", "螺旋拉紧", "车式重锤拉紧",
-                                                      "绞车拉紧"};
 constexpr std::string_view incompleteMessage = "请检查您是否已经完整地输入了各项数据！";
 
 // The entry boxes, numbered as the window numbers them.
