@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "core/program_version.h"
+#include "sheet/shipped_fonts.h"
 #include "ui/appearance.h"
 #include "ui/designer_session.h"
 #include "ui/platform.h"
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(dtii::toQString(dtii::applicationId));
     QApplication::setWindowIcon(QIcon::fromTheme(dtii::toQString(dtii::applicationId)));
     dtii::installChineseTranslation(application);
+    dtii::addShippedFonts();
     dtii::ensureChineseFont();
 
     dtii::QtUserDialogs dialogs;

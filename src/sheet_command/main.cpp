@@ -12,6 +12,7 @@
 #include "cli/command_line.h"
 #include "cli/command_process.h"
 #include "sheet/sheet_pdf.h"
+#include "sheet/shipped_fonts.h"
 #include "xlsx/equipment_list_xlsx.h"
 
 namespace {
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     std::optional<QGuiApplication> application;
     if (argc > 1 && std::string_view(argv[1]) == "sheet") {
         application.emplace(qtArgc, argv);
+        dtii::addShippedFonts();
     }
 
     dtii::OutputWriters writers;
