@@ -4,20 +4,22 @@
 #   ~/.cache/dtii-designer/qt-<version>-mingw-<key>/
 # where <key> hashes the configure options and the toolchain file, so a changed option builds
 # a fresh Qt and an unchanged one is reused. Prints the installed prefix on its last line.
-#   DTII_QT_CACHE   the cache folder (default ~/.cache/dtii-designer)
-#   DTII_QT_JOBS    parallel build jobs (default 2)
+#   --cached         only say (exit status 0 or 1) whether the cache holds this Qt already
+#   DTII_QT_JOBS     parallel build jobs (default: one per processor)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 checkout=$PWD
+source scripts/windows-sources.sh
 
-qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools | sed 's/+.*//')
-source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools)
+source_version=$(host_source_version qt6-base-dev-tools)
+qt_version=${source_version%%+*}
 toolchain=$checkout/cmake/mingw-w64-x86_64-shared.cmake
-jobs=${DTII_QT_JOBS:-2}
+jobs=${DTII_QT_JOBS:-$(nproc)}
 
 # Only what the programs use: Core, Gui, Widgets, PrintSupport, Test, the windows and offscreen
 # platforms and the Windows print support. Every third-party library comes from Qt's own tree,
-# so the DLLs depend on nothing but Windows and MinGW's runtime.
+# so the DLLs depend on nothing but Windows and MinGW's runtime. Debian's source leaves out the
+# tablet library, so tablet events are off; OpenGL stays, the Windows platform needs it.
 options=(
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=ON
@@ -45,31 +47,22 @@ options=(
     -DFEATURE_testlib=ON
     -DQT_QPA_DEFAULT_PLATFORM=windows
 )
-key=$( { echo "$source_version"; printf '%s\n' "${options[@]}"; cat "$toolchain"; } |
-    sha256sum | cut -c1-12)
-cache=${DTII_QT_CACHE:-$HOME/.cache/dtii-designer}
-prefix=$cache/qt-$qt_version-mingw-$key
+key=$( { echo "$source_version"; printf '%s\n' "${options[@]}"; cat "$toolchain"; } | options_key)
+prefix=$windows_cache/qt-$qt_version-mingw-$key
+if [ "${1:-}" = --cached ]; then
+    test -f "$prefix/.complete"
+    exit
+fi
 if [ -f "$prefix/.complete" ]; then
     echo "Qt $qt_version for Windows: reusing $prefix"
     echo "$prefix"
     exit 0
 fi
 
-# Debian's source for the host's exact Qt version; the deb-src entry mirrors the deb one.
-if ! apt-get source --print-uris "qt6-base=$source_version" >/dev/null 2>&1; then
-    sudo_cmd=()
-    if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
-        "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/dtii-debian-src.sources >/dev/null
-    "${sudo_cmd[@]}" apt-get update -qq
-fi
-
-work=$cache/qt-$qt_version-mingw-$key.build
+work=$prefix.build
 rm -rf "$work" "$prefix"
 mkdir -p "$work"
-cd "$work"
-apt-get source -qq "qt6-base=$source_version"
-src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n1)
+src=$(unpack_debian_source qt6-base "$source_version" "$work")
 
 start=$(date +%s)
 cmake -S "$src" -B "$work/build" -G Ninja \
@@ -80,8 +73,9 @@ nice -n 5 cmake --build "$work/build" -j "$jobs"
 cmake --install "$work/build"
 echo "Qt $qt_version for Windows built in $(($(date +%s) - start)) s into $prefix"
 du -sh "$prefix"
-cp "$src/LICENSES/LGPL-3.0-only.txt" "$src/LICENSES/GPL-3.0-only.txt" "$prefix/" 2>/dev/null || true
+# The licence texts travel with the DLLs in the Windows package.
+cp "$src/LICENSES/LGPL-3.0-only.txt" "$src/LICENSES/GPL-3.0-only.txt" "$prefix/"
 echo "$source_version" >"$prefix/.complete"
-cd "$cache"
+cd "$windows_cache"
 rm -rf "$work"
 echo "$prefix"

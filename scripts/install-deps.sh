@@ -3,7 +3,8 @@
 # apt only when something is missing, so a second run costs a second or two.
 #   install-deps.sh            building, running and testing on Linux
 #   install-deps.sh package    also making and checking the Debian package
-#   install-deps.sh windows    also cross-building dtii-calc.exe and running it under Wine
+#   install-deps.sh windows    also cross-building the Windows programs (Qt and libxlsxwriter
+#                              from Debian's sources), their installer, and running them under Wine
 set -euo pipefail
 
 packages=(
@@ -17,7 +18,9 @@ packages=(
 for group in "$@"; do
     case $group in
         package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db) ;;
-        windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64) ;;
+        windows)
+            packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 dpkg-dev
+                libz-mingw-w64-dev nsis imagemagick zip) ;;
         *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;
     esac
 done

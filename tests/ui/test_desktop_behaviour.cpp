@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -360,6 +361,9 @@ private Q_SLOTS:
     }
 
     void theDesktopCalculatorIsTheFirstOneInstalled() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has one calculator of its own");
+#endif
         QFETCH(QStringList, installed);
         QFETCH(QString, found);
         const QString bin = run_->directory.filePath(QStringLiteral("bin"));
@@ -374,6 +378,15 @@ private Q_SLOTS:
         const QString calculator = DesktopPlatform().defaultCalculator();
         qputenv("PATH", path);
         QCOMPARE(calculator, found.isEmpty() ? QString() : bin + QLatin1Char('/') + found);
+    }
+
+    void theWindowsCalculatorIsOneThatExists() {
+#ifndef Q_OS_WIN
+        QSKIP("only Windows has calc.exe");
+#endif
+        const QString calculator = DesktopPlatform().defaultCalculator();
+        QVERIFY2(QFileInfo::exists(calculator), qPrintable(calculator));
+        QVERIFY(calculator.endsWith(QStringLiteral("calc.exe"), Qt::CaseInsensitive));
     }
 };
 
