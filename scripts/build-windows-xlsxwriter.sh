@@ -10,7 +10,6 @@ source scripts/windows-sources.sh
 
 source_version=$(host_source_version libxlsxwriter-dev)
 toolchain=$checkout/cmake/mingw-w64-x86_64-shared.cmake
-mingw=/usr/x86_64-w64-mingw32
 # Minizip, MD5 and the temporary files from the library's own tree; zlib from Debian's MinGW
 # build, linked statically so that no zlib1.dll has to travel with the programs.
 options=(
@@ -19,8 +18,8 @@ options=(
     -DUSE_SYSTEM_MINIZIP=OFF
     -DBUILD_TESTS=OFF
     -DBUILD_EXAMPLES=OFF
-    -DZLIB_LIBRARY=$mingw/lib/libz.a
-    -DZLIB_INCLUDE_DIR=$mingw/include
+    -DZLIB_LIBRARY=$mingw_prefix/lib/libz.a
+    -DZLIB_INCLUDE_DIR=$mingw_prefix/include
 )
 key=$( { echo "$source_version"; printf '%s\n' "${options[@]}"; cat "$toolchain"; } | options_key)
 prefix=$windows_cache/xlsxwriter-${source_version%%-*}-mingw-$key
@@ -45,7 +44,7 @@ cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
 cmake --install "$work/build" >/dev/null
 mkdir -p "$prefix/lib/pkgconfig" "$prefix/share/licenses"
 # Beside the library, so that the cross build's library search finds this zlib and not the DLL's.
-cp "$mingw/lib/libz.a" "$prefix/lib/"
+cp "$mingw_prefix/lib/libz.a" "$prefix/lib/"
 cat >"$prefix/lib/pkgconfig/xlsxwriter.pc" <<PC
 prefix=$prefix
 Name: xlsxwriter

@@ -7,11 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tree=$(realpath "$1") qt=$2 xlsxwriter=$3
-version=$(sed -n 's/^project([^)]*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+source scripts/windows-sources.sh
+version=$(project_version)
 name=dtii-designer-$version-win64
 stage=$tree/stage/$name
-mingw_gcc=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
-mingw=/usr/x86_64-w64-mingw32
 
 rm -rf "$tree/stage"
 mkdir -p "$stage"/{platforms,styles,translations,fonts,examples,manual,licenses/Qt}
@@ -20,7 +19,8 @@ cp "$qt"/bin/Qt6{Core,Gui,Widgets,PrintSupport}.dll "$stage/"
 # The windows on the desktop's platform; the companion paints its sheet off screen.
 cp "$qt"/plugins/platforms/{qwindows,qoffscreen}.dll "$stage/platforms/"
 cp "$qt"/plugins/styles/*.dll "$stage/styles/"
-cp "$mingw_gcc"/{libstdc++-6,libgcc_s_seh-1}.dll "$mingw/lib/libwinpthread-1.dll" "$stage/"
+cp "$(mingw_runtime_folder)"/{libstdc++-6,libgcc_s_seh-1}.dll "$mingw_prefix/lib/libwinpthread-1.dll" \
+    "$stage/"
 # Qt finds its plugins and translations relative to the program's folder.
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' >"$stage/qt.conf"
 cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$stage/translations/"

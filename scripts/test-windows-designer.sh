@@ -14,7 +14,8 @@ cd "$(dirname "$0")/.."
 tree=$(realpath "$1")
 work=${DTII_WINE_WORK:?test-windows.sh sets up the Wine prefix}
 reference=$PWD/build/bin/dtii-calc
-version=$(sed -n 's/^project([^)]*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+source scripts/windows-sources.sh
+version=$(project_version)
 name=dtii-designer-$version-win64
 qt=$(bash scripts/build-windows-qt.sh | tail -n1)
 pictures=$tree/screenshots
@@ -62,7 +63,7 @@ for design in examples/*.json; do
             fail "$side: sheet of $base failed: $(cat "$out/$base.sheet.err")"
         "${run[@]}" bom -o "$out/$base.xlsx" "$design" >/dev/null 2>"$out/$base.bom.err" ||
             fail "$side: bom of $base failed: $(cat "$out/$base.bom.err")"
-        pdftotext -layout "$out/$base.pdf" "$out/$base.txt"
+        pdftotext "$out/$base.pdf" "$out/$base.txt"
         unzip -p "$out/$base.xlsx" xl/worksheets/sheet1.xml xl/sharedStrings.xml >"$out/$base.rows"
     done
     for kind in txt rows sheet.err bom.err; do

@@ -31,8 +31,8 @@ wineserver -p
 wine wineboot --init >/dev/null 2>&1
 
 # Beside the Qt programs the tests load MinGW's C++ runtime as a DLL.
-mingw_gcc=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
-WINEPATH="$(winepath -w "$mingw_gcc");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
+source scripts/windows-sources.sh
+WINEPATH="$(winepath -w "$(mingw_runtime_folder)");$(winepath -w "$mingw_prefix/lib")"
 export WINEPATH
 wine "$tree/bin/system_tests.exe" --gtest_brief=1
 

@@ -1,5 +1,5 @@
-# Sourced by the scripts that cross-build third-party libraries for Windows from Debian's own
-# source packages into a per-machine cache outside the checkout.
+# Sourced by the scripts that build and check the Windows programs: the per-machine cache of the
+# third-party libraries cross-built from Debian's own source packages, and the project's version.
 #   DTII_WINDOWS_CACHE   the cache folder (default ~/.cache/dtii-designer)
 
 windows_cache=${DTII_WINDOWS_CACHE:-$HOME/.cache/dtii-designer}
@@ -31,4 +31,15 @@ unpack_debian_source() {
         return 1
     }
     find "$into" -mindepth 1 -maxdepth 1 -type d | head -n1
+}
+
+# The project's version as CMakeLists.txt declares it (run from the checkout's root).
+project_version() {
+    sed -n 's/^project([^)]*VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt
+}
+
+# Where MinGW-w64 keeps its Windows libraries, and the folder of its C++ runtime DLLs.
+mingw_prefix=/usr/x86_64-w64-mingw32
+mingw_runtime_folder() {
+    dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)"
 }
