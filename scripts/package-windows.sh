@@ -21,6 +21,8 @@ cp "$qt"/plugins/platforms/{qwindows,qoffscreen}.dll "$stage/platforms/"
 cp "$qt"/plugins/styles/*.dll "$stage/styles/"
 cp "$(mingw_runtime_folder)"/{libstdc++-6,libgcc_s_seh-1}.dll "$mingw_prefix/lib/libwinpthread-1.dll" \
     "$stage/"
+# Debian's MinGW runtime and the Qt build keep their symbols; the installed DLLs need none.
+x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.dll "$stage"/*/*.dll
 # Qt finds its plugins and translations relative to the program's folder.
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' >"$stage/qt.conf"
 cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$stage/translations/"
