@@ -25,6 +25,8 @@ mkdir -p "$pictures"
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" "$@"
 fi
+# Each program picks its own platform here: the companion off screen, the windows on Xvfb.
+unset QT_QPA_PLATFORM
 # The Wine server started without a display; this one starts with Xvfb's.
 wineserver -k 2>/dev/null || true
 wineserver -w
@@ -36,18 +38,16 @@ fail() {
 }
 
 # 1. The windows' Qt Test programs, with Qt's DLLs and plugins from the cache.
-export QT_QPA_PLATFORM=windows QT_PLUGIN_PATH
-QT_PLUGIN_PATH=$(winepath -w "$qt/plugins")
+plugins=$(winepath -w "$qt/plugins")
 ui_path="$WINEPATH;$(winepath -w "$qt/bin")"
 for test in "$tree"/bin/ui_test_*.exe; do
-    if ! WINEPATH=$ui_path timeout 600 wine "$test" -silent >"$work/ui.log" 2>&1; then
+    if ! QT_QPA_PLATFORM=windows QT_PLUGIN_PATH=$plugins WINEPATH=$ui_path \
+        timeout 600 wine "$test" -silent >"$work/ui.log" 2>&1; then
         cat "$work/ui.log" >&2
         fail "$(basename "$test") failed under Wine"
     fi
     grep -h '^Totals' "$work/ui.log" | sed "s|^|$(basename "$test" .exe): |"
 done
-cp "$tree"/screenshots/*.png "$pictures/" 2>/dev/null || true
-unset QT_PLUGIN_PATH
 
 # 2. The portable folder, unpacked where a space and Chinese make the companion's path.
 portable="$work/便携 版"
