@@ -53,6 +53,7 @@ if [ "${1:-}" = --cached ]; then
     test -f "$prefix/.complete"
     exit
 fi
+lock_cache qt
 if [ -f "$prefix/.complete" ]; then
     echo "Qt $qt_version for Windows: reusing $prefix"
     echo "$prefix"

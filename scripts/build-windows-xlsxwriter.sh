@@ -23,6 +23,7 @@ options=(
 )
 key=$( { echo "$source_version"; printf '%s\n' "${options[@]}"; cat "$toolchain"; } | options_key)
 prefix=$windows_cache/xlsxwriter-${source_version%%-*}-mingw-$key
+lock_cache xlsxwriter
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0

@@ -10,6 +10,14 @@ host_source_version() {
     dpkg-query -W -f='${source:Version}' "$1"
 }
 
+# Holds the cache's lock $1 until the calling script ends, so that two builds of the same
+# library (two checkouts, or a second run while one is still going) wait for each other.
+lock_cache() {
+    mkdir -p "$windows_cache"
+    exec 9>"$windows_cache/$1.lock"
+    flock 9
+}
+
 # A short hash of standard input: the cache key of a set of build options.
 options_key() {
     sha256sum | cut -c1-12
