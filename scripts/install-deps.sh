@@ -3,7 +3,8 @@
 # apt only when something is missing, so a second run costs a second or two.
 #   install-deps.sh            building, running and testing on Linux
 #   install-deps.sh package    also making and checking the Debian package
-#   install-deps.sh windows    also cross-building dtii-calc.exe and running it under Wine
+#   install-deps.sh windows    also cross-building the Windows programs (Qt and libxlsxwriter
+#                              from Debian's sources), their installer, and running them under Wine
 #   install-deps.sh fresh      also making a minimal Debian root to try the README's commands in
 set -euo pipefail
 
@@ -19,7 +20,9 @@ for group in "$@"; do
     case $group in
         package) packages+=(dpkg-dev file desktop-file-utils appstream lintian man-db
                             shared-mime-info libglib2.0-bin xdg-utils) ;;
-        windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64) ;;
+        windows)
+            packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 dpkg-dev
+                libz-mingw-w64-dev nsis imagemagick zip) ;;
         fresh) packages+=(debootstrap util-linux git) ;;
         *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;
     esac

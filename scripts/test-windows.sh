@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
-# Cross-builds dtii-calc.exe and runs it under Wine (headless, in a throw-away Wine prefix) on
-# every example: calc, report, report --append into a folder with a Chinese name, and calc from
-# standard input. Standard output, standard error, the exit status and the appended report file
-# must be the same bytes as the Linux program's. Also runs the Windows tests of the
-# system-dependent pieces. Run after scripts/build.sh; build/bin/dtii-calc is the reference.
+# Cross-builds the Windows programs and proves them under Wine (headless, in a throw-away Wine
+# prefix). dtii-calc.exe on every example: calc, report, report --append into a folder with a
+# Chinese name, and calc from standard input; standard output, standard error, the exit status
+# and the appended report file must be the same bytes as the Linux program's. Also runs the
+# Windows tests of the system-dependent pieces. With the designer (DTII_WINDOWS_DESIGNER=1, see
+# build-windows.sh) scripts/test-windows-designer.sh then proves the windows, the sheet, the
+# workbook and the installer. Run after scripts/build.sh; build/bin/dtii-calc is the reference.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 reference=$PWD/build/bin/dtii-calc
 [ -x "$reference" ] || { echo "test-windows.sh: build the project first ($reference)" >&2; exit 2; }
 
 bash scripts/build-windows.sh "$@"
-exe=$PWD/build-windows/bin/dtii-calc.exe
+tree=$PWD/build-windows
+if [ "${DTII_WINDOWS_DESIGNER:-1}" = 1 ]; then tree=$PWD/build-windows-designer; fi
+exe=$tree/bin/dtii-calc.exe
 started=$SECONDS
 
 work=$(mktemp -d)
@@ -26,7 +30,11 @@ mkdir -p "$WINEPREFIX"
 wineserver -p
 wine wineboot --init >/dev/null 2>&1
 
-wine "$PWD/build-windows/bin/system_tests.exe" --gtest_brief=1
+# Beside the Qt programs the tests load MinGW's C++ runtime as a DLL.
+source scripts/windows-sources.sh
+WINEPATH="$(winepath -w "$(mingw_runtime_folder)");$(winepath -w "$mingw_prefix/lib")"
+export WINEPATH
+wine "$tree/bin/system_tests.exe" --gtest_brief=1
 
 # The same relative paths on both sides, so that messages naming a file match byte for byte.
 run_side() {
@@ -65,3 +73,8 @@ fi
 count=$(ls examples/*.json | wc -l)
 echo "test-windows.sh: dtii-calc.exe matches the Linux program on $count examples" \
     "(calc, report, report --append, standard input) in $((SECONDS - started)) s"
+
+if [ "$tree" = "$PWD/build-windows-designer" ]; then
+    # The designer's proofs reuse this Wine prefix and the Linux side's results.
+    DTII_WINE_WORK=$work bash scripts/test-windows-designer.sh "$tree"
+fi

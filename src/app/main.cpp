@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include "core/program_version.h"
+#include "sheet/shipped_fonts.h"
 #include "ui/appearance.h"
 #include "ui/designer_session.h"
 #include "ui/input_form.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(dtii::toQString(dtii::applicationId));
     QApplication::setWindowIcon(QIcon::fromTheme(dtii::toQString(dtii::applicationId)));
     dtii::installChineseTranslation(application);
+    dtii::addShippedFonts();
     dtii::ensureChineseFont();
 
     dtii::QtUserDialogs dialogs;

@@ -9,26 +9,31 @@
 
 #include "cli/command_line.h"
 #include "cli/companion.h"
+#include "cli/windows_command_line.h"
+#include "core/system/wide_text.h"
 
 namespace dtii {
 
 int runCompanion(const std::vector<std::string>& arguments, std::ostream& err) {
     std::wstring self(MAX_PATH, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, self.data(), MAX_PATH);
+    DWORD length = 0;
+    // A folder deeper than MAX_PATH needs a longer buffer; the call says so by filling it.
+    while ((length = GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()))) ==
+           self.size()) {
+        self.resize(self.size() * 2);
+    }
     self.resize(length);
     const std::filesystem::path program =
         std::filesystem::path(self).parent_path() / (std::string(companionProgram) + ".exe");
+    // The spawn functions join their arguments with spaces and quote nothing themselves.
     std::vector<std::wstring> wide;
-    for (const std::string& argument : arguments) {
-        const int size = MultiByteToWideChar(CP_UTF8, 0, argument.c_str(), -1, nullptr, 0);
-        std::wstring text(static_cast<std::size_t>(size), L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, argument.c_str(), -1, text.data(), size);
-        text.resize(static_cast<std::size_t>(size - 1));
-        wide.push_back(L"\"" + text + L"\"");
+    for (const std::string& piece :
+         quotedWindowsCommand(utf8FromWide(program.native()), arguments)) {
+        wide.push_back(wideFromUtf8(piece));
     }
-    std::vector<const wchar_t*> argv{program.c_str()};
-    for (const std::wstring& argument : wide) {
-        argv.push_back(argument.c_str());
+    std::vector<const wchar_t*> argv;
+    for (const std::wstring& piece : wide) {
+        argv.push_back(piece.c_str());
     }
     argv.push_back(nullptr);
     err.flush();

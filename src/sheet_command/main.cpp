@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/command_process.h"
 #include "sheet/sheet_pdf.h"
+#include "sheet/shipped_fonts.h"
 #include "xlsx/equipment_list_xlsx.h"
 
 namespace {
@@ -36,14 +38,17 @@ int main(int argc, char** argv) {
     std::optional<QGuiApplication> application;
     if (argc > 1 && std::string_view(argv[1]) == "sheet") {
         application.emplace(qtArgc, argv);
+        dtii::addShippedFonts();
     }
 
     dtii::OutputWriters writers;
     writers.sheetPdf = dtii::writeSheetPdfNow;
     writers.equipmentXlsx = dtii::writeEquipmentListXlsx;
 
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const dtii::ExitStatus status = dtii::runCommandLine(arguments, std::cout, std::cerr, writers);
+    // The arguments as UTF-8 and the streams as dtii-calc's own, whatever the system.
+    const dtii::CommandProcess process(argc, argv);
+    const dtii::ExitStatus status =
+        dtii::runCommandLine(process.arguments(), std::cout, std::cerr, writers);
     std::cout.flush();
     return static_cast<int>(status);
 }

@@ -2,6 +2,7 @@
 #include "ui/platform.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -37,7 +38,11 @@ std::filesystem::path DesktopPlatform::reportFilePath() const {
 
 QString DesktopPlatform::defaultCalculator() const {
     if (onWindows) {
-        return toQString(windowsCalculator);
+        // Windows since Vista keeps calc.exe only in its system folder, which is on the search
+        // path; the program's own default place is tried first.
+        const QString classic = toQString(windowsCalculator);
+        const QString inSystemFolder = QStandardPaths::findExecutable(QStringLiteral("calc"));
+        return QFileInfo::exists(classic) || inSystemFolder.isEmpty() ? classic : inSystemFolder;
     }
     for (const std::string_view name : desktopCalculators) {
         const QString found = QStandardPaths::findExecutable(toQString(name));

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
@@ -363,6 +364,9 @@ private Q_SLOTS:
     }
 
     void theDesktopCalculatorIsTheFirstOneInstalled() {
+#ifdef Q_OS_WIN
+        QSKIP("Windows has one calculator of its own");
+#endif
         QFETCH(QStringList, installed);
         QFETCH(QString, found);
         const QString bin = run_->directory.filePath(QStringLiteral("bin"));
@@ -455,6 +459,15 @@ private Q_SLOTS:
         QCOMPARE(box("Text3").text().isEmpty(), cleared);
         QCOMPARE(session().keptEquipmentEntries().has_value(), !cleared);
         QCOMPARE(form1_->isWindowModified(), !cleared);
+    }
+
+    void theWindowsCalculatorIsOneThatExists() {
+#ifndef Q_OS_WIN
+        QSKIP("only Windows has calc.exe");
+#endif
+        const QString calculator = DesktopPlatform().defaultCalculator();
+        QVERIFY2(QFileInfo::exists(calculator), qPrintable(calculator));
+        QVERIFY(calculator.endsWith(QStringLiteral("calc.exe"), Qt::CaseInsensitive));
     }
 };
 
