@@ -49,6 +49,8 @@ system_dlls=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
 missing=0
 while IFS= read -r -d '' binary; do
     for dll in $(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p'); do
+        # API sets (api-ms-win-*, ext-ms-*) are names Windows itself resolves, not files.
+        case ${dll,,} in api-ms-win-* | ext-ms-*) continue ;; esac
         if [ -z "$(find "$stage" -maxdepth 1 -iname "$dll")" ] &&
             [ -z "$(find "$system_dlls" -maxdepth 1 -iname "$dll")" ]; then
             echo "package-windows.sh: $(basename "$binary") needs $dll, which is not shipped" >&2
