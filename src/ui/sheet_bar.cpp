@@ -59,7 +59,7 @@ constexpr std::array<ProjectField, 10> projectFields{{
 }};
 
 // The stretch of each box column: the project and company names get the room.
-constexpr std::array<int, 5> boxStretch{4, 3, 2, 1, 2};
+constexpr std::array<int, 5> boxStretch{4, 3, 2, 2, 2};
 
 }  // namespace
 
