@@ -19,6 +19,7 @@ using Json = nlohmann::ordered_json;
 struct CheckArguments {
     bool json = false;
     std::string designPath;
+    bool strict = false;
 };
 
 std::optional<CheckArguments> parseCheckArguments(const std::vector<std::string>& arguments,
@@ -38,6 +39,7 @@ std::optional<CheckArguments> parseCheckArguments(const std::vector<std::string>
         return std::nullopt;
     }
     parsed.designPath = read.designPath;
+    parsed.strict = read.strict;
     return parsed;
 }
 
@@ -127,7 +129,8 @@ ExitStatus runCheckCommand(const std::vector<std::string>& arguments, std::ostre
     if (!parsed) {
         return ExitStatus::usage;
     }
-    const std::optional<DesignFile> loaded = loadCommandDesign(parsed->designPath, err);
+    const std::optional<DesignFile> loaded =
+        loadCommandDesign(parsed->designPath, parsed->strict, err);
     if (!loaded) {
         return ExitStatus::usage;
     }

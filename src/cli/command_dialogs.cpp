@@ -32,6 +32,7 @@ void CommandDialogs::writeLine(std::string_view caption, std::string_view text) 
 }
 
 void CommandDialogs::showMessage(std::string_view text, std::string_view caption, MessageIcon) {
+    shown_.emplace_back(text);
     writeLine(caption, text);
 }
 

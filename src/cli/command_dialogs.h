@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/dialogs.h"
 
@@ -31,11 +32,15 @@ public:
     // to answer: always OK, and not shown.
     bool askOkCancel(std::string_view text, std::string_view caption) override;
 
+    // The text of every message box shown so far, in order.
+    const std::vector<std::string>& shownMessages() const { return shown_; }
+
 private:
     void writeLine(std::string_view caption, std::string_view text);
 
     std::ostream& lines_;
     std::optional<std::string> answer_;
+    std::vector<std::string> shown_;
 };
 
 }  // namespace dtii

@@ -46,6 +46,7 @@ enum class OutputType { pdf, csv, xlsx };
 struct Invocation {
     Command command = Command::calc;
     std::string designPath;
+    bool strict = false;
     std::optional<std::filesystem::path> appendPath;
     std::optional<std::filesystem::path> outputPath;  // sheet and bom
 };
@@ -96,7 +97,7 @@ std::string readOnce(std::optional<std::string>& value, const std::string& optio
 }
 
 ParsedArguments parseDesignArguments(Command command, const std::vector<std::string>& arguments) {
-    Invocation invocation{command, {}, std::nullopt, std::nullopt};
+    Invocation invocation{command, {}, false, std::nullopt, std::nullopt};
     std::optional<std::string> appendPath;
     std::optional<std::string> outputPath;
     const bool writesFile = command == Command::sheet || command == Command::bom;
@@ -124,10 +125,18 @@ ParsedArguments parseDesignArguments(Command command, const std::vector<std::str
     if ((command == Command::sheet || command == Command::bom) && !invocation.outputPath) {
         return usageError("缺少 -o 输出文件");
     }
+    if (invocation.outputPath && invocation.outputPath->empty()) {
+        return usageError("-o 后面的输出文件路径为空");
+    }
+    if (command == Command::sheet &&
+        !endsWithNoCase(pathText(invocation.outputPath->filename()), ".pdf")) {
+        return usageError("计算书的输出文件应以 .pdf 结尾");
+    }
     if (command == Command::bom && !workbookType(*invocation.outputPath)) {
         return usageError("设备表的输出文件应以 .xlsx 或 .csv 结尾");
     }
     invocation.designPath = designPath;
+    invocation.strict = read.strict;
     return {invocation, {}};
 }
 
@@ -166,7 +175,8 @@ ExitStatus writeOutputFile(const Invocation& invocation, const SheetSource& sour
 
 ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostream& err,
                      const OutputWriters& writers) {
-    const std::optional<DesignFile> loaded = loadCommandDesign(invocation.designPath, err);
+    const std::optional<DesignFile> loaded =
+        loadCommandDesign(invocation.designPath, invocation.strict, err);
     if (!loaded) {
         return ExitStatus::usage;
     }
@@ -197,7 +207,8 @@ ExitStatus runDesign(const Invocation& invocation, std::ostream& out, std::ostre
     if (invocation.outputPath) {
         return writeOutputFile(
             invocation,
-            {design, record, confirmed.selection, sheetChecks(design, window, record, values)},
+            {design, record, confirmed.selection, sheetChecks(design, window, record, values),
+             dialogs.shownMessages()},
             writers, err);
     }
     writeText(out, confirmed.reportText);

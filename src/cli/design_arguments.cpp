@@ -8,10 +8,14 @@ namespace dtii {
 DesignArguments readDesignArguments(const std::vector<std::string>& arguments,
                                     const OptionReader& readOption) {
     std::optional<std::string> designPath;
+    bool strict = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         std::string problem;
-        if (argument.size() > 1 && argument.front() == '-') {
+        if (argument == "--strict") {
+            problem = strict ? "--strict 只能给一次" : "";
+            strict = true;
+        } else if (argument.size() > 1 && argument.front() == '-') {
             const NextArgument next = [&]() -> std::optional<std::string> {
                 if (i + 1 == arguments.size()) {
                     return std::nullopt;
@@ -26,13 +30,13 @@ DesignArguments readDesignArguments(const std::vector<std::string>& arguments,
             designPath = argument;
         }
         if (!problem.empty()) {
-            return {{}, problem};
+            return {{}, false, problem};
         }
     }
     if (!designPath) {
-        return {{}, "缺少设计文件（文件为 - 时从标准输入读取）"};
+        return {{}, false, "缺少设计文件（文件为 - 时从标准输入读取）"};
     }
-    return {*designPath, {}};
+    return {*designPath, strict, {}};
 }
 
 }  // namespace dtii

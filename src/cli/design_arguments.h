@@ -20,10 +20,12 @@ using OptionReader =
 
 struct DesignArguments {
     std::string designPath;
+    bool strict = false;  // --strict: every number entry must read as typed
     std::string problem;  // a usage problem; empty when the arguments are fine
 };
 
-// Walks arguments[1 ...]; the first problem ends the walk.
+// Walks arguments[1 ...]; the first problem ends the walk. --strict, which every design command
+// takes, is read here.
 DesignArguments readDesignArguments(const std::vector<std::string>& arguments,
                                     const OptionReader& readOption);
 

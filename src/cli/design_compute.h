@@ -14,8 +14,9 @@
 namespace dtii {
 
 // Reads the design file a command names ("-": standard input); nothing, with the reason written
-// to `err`, when it cannot be read.
-std::optional<DesignFile> loadCommandDesign(const std::string& designPath, std::ostream& err);
+// to `err`, when it cannot be read, or when `strict` and a number entry does not read as typed.
+std::optional<DesignFile> loadCommandDesign(const std::string& designPath, bool strict,
+                                            std::ostream& err);
 
 // Loads the window, enters the design and presses compute; false when a check refused it (its
 // message is on the dialogs' lines).

@@ -28,7 +28,8 @@ std::string helpText() {
       计算、按 equipment 一节选取设备，输出计算结果及设备清单；
       --append 同时把这份清单追加到报告文件（与报告窗口的存盘相同：GBK 编码，带引号）。
   dtii-calc sheet 设计文件 -o 计算书.pdf
-      与 report 相同地计算和选取设备，写出 A4 计算书（PDF）；日期取 project.date，
+      与 report 相同地计算和选取设备，写出 A4 计算书（PDF，文件名须以 .pdf 结尾）；
+      日期取 project.date，
       缺少时取 SOURCE_DATE_EPOCH 所在的日期（UTC），再缺少时取今天。
   dtii-calc bom 设计文件 -o 设备表.xlsx|设备表.csv
       写出设备及结构件表，按扩展名为 Excel 工作簿或 UTF-8 CSV。
@@ -42,6 +43,11 @@ std::string helpText() {
       （V=1:4:0.5）；键为 input 一节或 checks 一节的键；最多 10000000 个组合。
       CSV 为 UTF-8，行尾 CR LF；计算被拒绝的组合 status 为 refused，原因在
       message 一列；各组合的消息框与输入框都不输出。
+  --strict
+      calc、report、sheet、bom、check、sweep 都可以加这个选项：数值输入须按原样
+      读取，开头不是数字、数字之后还有其他字符或含全角数字的输入（如 "abc"、
+      "12abc"、"５００"）作为设计文件错误拒绝（退出状态 2），指明键、文字和
+      将被读成的值。不加时照旧按开头的数字读取，计算书的“说明与警告”列出这些输入。
   dtii-calc lists
       列出设计文件中各列表可以填写的项目文字。
   dtii-calc --help

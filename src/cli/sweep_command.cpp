@@ -15,6 +15,7 @@ namespace {
 
 struct SweepArguments {
     std::string designPath;
+    bool strict = false;
     std::vector<SweepAxis> axes;
 };
 
@@ -54,6 +55,7 @@ std::optional<SweepArguments> parseSweepArguments(const std::vector<std::string>
         return std::nullopt;
     }
     parsed.designPath = read.designPath;
+    parsed.strict = read.strict;
     return parsed;
 }
 
@@ -65,7 +67,8 @@ ExitStatus runSweepCommand(const std::vector<std::string>& arguments, std::ostre
     if (!parsed) {
         return ExitStatus::usage;
     }
-    const std::optional<DesignFile> loaded = loadCommandDesign(parsed->designPath, err);
+    const std::optional<DesignFile> loaded =
+        loadCommandDesign(parsed->designPath, parsed->strict, err);
     if (!loaded) {
         return ExitStatus::usage;
     }

@@ -298,7 +298,8 @@ TypedNumberReading inspectTypedNumber(std::string_view text) {
     const bool digitAfter =
         reading.found && std::any_of(cleaned.begin() + static_cast<std::ptrdiff_t>(reading.end),
                                      cleaned.end(), isDigit);
-    return {reading.value, !cleaned.empty() && !reading.found, digitAfter};
+    return {reading.value, !cleaned.empty() && !reading.found, digitAfter,
+            reading.found && reading.end < cleaned.size()};
 }
 
 std::optional<std::int16_t> roundToInt16(double value) {

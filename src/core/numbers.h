@@ -22,6 +22,7 @@ struct TypedNumberReading {
     double value = 0.0;             // what readLeadingNumber makes of the text
     bool noNumber = false;          // not empty, yet no leading number: reads as 0
     bool digitAfterNumber = false;  // a digit follows where the number ended
+    bool textAfterNumber = false;   // anything at all follows where the number ended
 };
 TypedNumberReading inspectTypedNumber(std::string_view text);
 

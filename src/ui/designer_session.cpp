@@ -57,7 +57,7 @@ UserDialogs& DesignerSession::dialogs() {
 }
 
 SheetSource DesignerSession::sheetSource() const {
-    SheetSource source{computedInputs_, design_, selection_, {}};
+    SheetSource source{computedInputs_, design_, selection_, {}, {}};
     source.typed.project = project_;
     source.checks =
         checkRows(runDesignChecks(design_, checkSettings_.beltType(), checkSettings_.parameters(),

@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <ctime>
 
 #include "core/file/whole_file.h"
+#include "core/report/calculation_sheet.h"
 
 namespace dtii {
 namespace {
@@ -24,6 +27,13 @@ std::optional<std::string> fillWorkbook(const std::vector<EquipmentListRow>& row
     lxw_workbook* workbook = workbook_new(fileName.c_str());
     if (workbook == nullptr) {
         return std::string("无法创建工作簿");
+    }
+    // Two runs with the same SOURCE_DATE_EPOCH give the same bytes: the creation time is the
+    // only thing of the run the workbook records.
+    if (const std::optional<std::time_t> fixed = epochSeconds(std::getenv("SOURCE_DATE_EPOCH"))) {
+        lxw_doc_properties properties{};
+        properties.created = *fixed;
+        workbook_set_properties(workbook, &properties);
     }
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, "设备表");
     lxw_format* bold = workbook_add_format(workbook);
@@ -44,6 +54,8 @@ std::optional<std::string> fillWorkbook(const std::vector<EquipmentListRow>& row
         }
         if (row.unitWeight) {
             worksheet_write_number(sheet, line, 4, *row.unitWeight, nullptr);
+        } else {
+            worksheet_write_string(sheet, line, 4, texts[4].c_str(), nullptr);
         }
         for (std::size_t column = 0; column < columnCount; ++column) {
             widths[column] = std::max(widths[column], columnWidthFor(texts[column]));

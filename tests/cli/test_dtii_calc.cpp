@@ -397,6 +397,10 @@ TEST_F(DtiiCalc, SheetAndBomWithoutAUsableOutputFileAreUsageErrors) {
         {"sheet " + design + " -o", "-o 后面缺少输出文件的路径"},
         {"bom " + design + " -o a.csv -o b.csv", "-o 只能给一次"},
         {"report " + design + " -o a.pdf", "未知的选项“-o”"},
+        {"sheet " + design + " -o sheet.txt", "计算书的输出文件应以 .pdf 结尾"},
+        {"sheet " + design + " -o ''", "-o 后面的输出文件路径为空"},
+        {"bom " + design + " -o ''", "-o 后面的输出文件路径为空"},
+        {"calc --strict --strict " + design, "--strict 只能给一次"},
     };
     for (const Case& c : cases) {
         const ProgramRun result = run(c.arguments);
@@ -404,6 +408,45 @@ TEST_F(DtiiCalc, SheetAndBomWithoutAUsableOutputFileAreUsageErrors) {
         EXPECT_EQ(result.err,
                   "dtii-calc：" + std::string(c.problem) + "（用法见 dtii-calc --help）\n");
     }
+}
+
+TEST_F(DtiiCalc, StrictRefusesEntriesNotReadAsTypedInEveryDesignCommand) {
+    std::string design = readFile(example("belt800-trough.json"));
+    struct Entry {
+        const char* from;
+        const char* to;
+        const char* message;
+    };
+    const Entry entries[] = {
+        {R"("Q": "500")", R"("Q": "abc")", "键“input.Q”的值“abc”开头不是数字，按 0 读取"},
+        {R"("Q": "500")", R"("Q": "５００")", "键“input.Q”的值“５００”含全角数字，按 0 读取"},
+        {R"("legHeight": "1100")", R"("legHeight": "1100mm")",
+         "键“equipment.legHeight”的值“1100mm”数字后还有其他字符，按 1100 读取"},
+    };
+    const char* commands[] = {"calc",           "report",      "check", "sweep --vary B=800",
+                              "sheet -o x.pdf", "bom -o x.csv"};
+    for (const Entry& entry : entries) {
+        std::string misread = design;
+        misread.replace(misread.find(entry.from), std::string_view(entry.from).size(), entry.to);
+        for (const char* command : commands) {
+            const ProgramRun strict = run(std::string(command) + " --strict -", misread);
+            EXPECT_EQ(strict.status, 2) << command;
+            EXPECT_EQ(strict.out, "");
+            EXPECT_EQ(strict.err, "设计文件 （标准输入）：" + std::string(entry.message) +
+                                      "（--strict 只接受按原样读取的数字）\n")
+                << command;
+        }
+        EXPECT_EQ(run("calc -", misread).status, 0) << entry.to;  // without it, as before
+    }
+    EXPECT_EQ(run("report --strict -", design).out, run("report -", design).out);
+}
+
+TEST_F(DtiiCalc, AnUnwritableOutputNamesTheRealReason) {
+    const ProgramRun result =
+        run("bom " + shellQuoted(example("belt800-trough.json")) + " -o /proc/x.csv");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("无法写入“/proc/x.csv”：该文件夹不允许新建文件"), std::string::npos)
+        << result.err;
 }
 
 }  // namespace

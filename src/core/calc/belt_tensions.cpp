@@ -2,27 +2,32 @@
 // side, then the carrying-strand sag may raise the whole loop.
 #include "core/calc/belt_tensions.h"
 
+#include "core/calc/drive_constants.h"
+
 namespace dtii {
 
-namespace {
-constexpr double tailPulleyFactor = 1.04;
+TensionCase tensionCase(const TensionConditions& c) {
+    // An equal return-strand tension leaves the drive governing.
+    const bool returnSagGoverns = !(c.returnSagTension <= c.noSlipTension);
+    const double T2 = returnSagGoverns ? c.returnSagTension : c.noSlipTension;
+    const double T4 = c.wrapFactor * T2 - c.Fw;
+    return {returnSagGoverns, !(T4 >= c.carryingSagTension)};
 }
 
 BeltTensions beltTensions(const TensionConditions& c) {
     const double w = c.wrapFactor;
-    // An equal return-strand tension leaves the drive governing.
-    const bool returnSagGoverns = !(c.returnSagTension <= c.noSlipTension);
+    const TensionCase which = tensionCase(c);
     BeltTensions t{};
-    t.T2 = returnSagGoverns ? c.returnSagTension : c.noSlipTension;
+    t.T2 = which.returnSagGoverns ? c.returnSagTension : c.noSlipTension;
     t.T1 = w * t.T2;
     t.T4 = t.T1 - c.Fw;
-    const bool carryingCheckPassed = t.T4 >= c.carryingSagTension;
-    if (!carryingCheckPassed) {
+    if (which.carryingSagRaised) {
         t.T4 = c.carryingSagTension;
         t.T1 = t.T4 + c.Fw;
         t.T2 = t.T1 / w;
     }
-    t.T3 = returnSagGoverns && carryingCheckPassed ? t.T2 + c.Fk : t.T4 / tailPulleyFactor;
+    t.T3 =
+        which.returnSagGoverns && !which.carryingSagRaised ? t.T2 + c.Fk : t.T4 / tailPulleyFactor;
     return t;
 }
 

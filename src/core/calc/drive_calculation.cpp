@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/calc/belt_tensions.h"
+#include "core/calc/drive_constants.h"
 #include "core/calc/resistance_tables.h"
 #include "core/calc/results_listing.h"
 #include "core/design/roller_tables.h"
@@ -12,7 +13,7 @@
 namespace dtii {
 namespace {
 
-constexpr double g = 9.81;                   // [m/s^2]
+constexpr double g = gravity;
 constexpr double pi = 3.1415926;             // as the published method rounds it
 constexpr double tiltedIdlerFriction = 0.4;  // mu0
 constexpr double skirtFriction = 0.7;
@@ -20,9 +21,6 @@ constexpr double skirtLength = 4.5;                // [m]
 constexpr double cleanerPressureFriction = 56000;  // [N/m^2]
 constexpr double cleanerContactWidth = 0.01;       // [m]
 constexpr double cleanerCount = 2;
-constexpr double tonnesPerHourToKgPerSecond = 3.6;
-constexpr double motorEfficiency = 0.85;
-constexpr double startingFactor = 1.5;
 
 double radians(double degrees) {
     return degrees * pi / 180;
@@ -156,10 +154,11 @@ DriveOutcome runDriveCalculation(ConveyorDesign& design) {
 
     // Minimum tensions and the belt tensions [N]; the sag limit (a permitted sag of one
     // hundredth of the idler spacing) enters as * 100 / 8.
-    w.returnSagTension = in.au * in.qB * g * 100 / 8;
+    constexpr double sagDivisor = 1 / permittedSag;
+    w.returnSagTension = in.au * in.qB * g * sagDivisor / 8;
     w.FA = startingFactor * s.Fu;
     w.noSlipTension = startingFactor * s.Fu / (w.wrapFactor - 1);
-    w.carryingSagTension = (in.qB + in.qG) * s.a0 * g * 100 / 8;
+    w.carryingSagTension = (in.qB + in.qG) * s.a0 * g * sagDivisor / 8;
     const BeltTensions t = beltTensions(
         {w.wrapFactor, s.Fw, s.Fk, w.noSlipTension, w.returnSagTension, w.carryingSagTension});
     s.T1 = t.T1;

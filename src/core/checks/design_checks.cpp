@@ -6,6 +6,7 @@
 #include <limits>
 #include <numbers>
 
+#include "core/calc/drive_constants.h"
 #include "core/checks/check_parameters.h"
 #include "core/checks/check_tables.h"
 #include "core/numbers.h"
@@ -13,7 +14,7 @@
 namespace dtii {
 namespace {
 
-constexpr double g = 9.81;                        // [m/s^2]
+constexpr double g = gravity;
 constexpr double widestBeltOfNarrowEdges = 2000;  // [mm] wider belts keep a fixed edge
 
 double radians(double degrees) {

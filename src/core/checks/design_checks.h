@@ -85,6 +85,7 @@ struct CheckRow {
     std::string requirement;  // what it must meet
     std::optional<bool> ok;   // 合格 / 不合格; absent for a row that only informs
     std::string advice;       // what to change when it fails (may be empty)
+    std::string rule;         // the rule it follows: "GB 50431", "ISO 5048", "DTⅡ 选型表"
 };
 
 std::vector<CheckRow> checkRows(const DesignChecks& checks);

@@ -38,6 +38,19 @@ std::string reasonText(const std::error_code& error) {
     return error ? "系统错误（" + error.message() + "）" : std::string("写入失败");
 }
 
+// Some folders refuse new files with "no such file" (a system folder such as /proc): the folder
+// does exist, and saying it does not would send the person looking for the wrong fault.
+std::string creationReason(const std::filesystem::path& target, const std::error_code& error) {
+    std::error_code ignored;
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    if (error == std::errc::no_such_file_or_directory &&
+        std::filesystem::is_directory(folder, ignored)) {
+        return "该文件夹不允许新建文件";
+    }
+    return reasonText(error);
+}
+
 std::string failure(const std::filesystem::path& target, std::string_view reason) {
     return "无法写入“" + pathText(target) + "”：" + std::string(reason);
 }
@@ -86,7 +99,7 @@ std::optional<std::string> writeFileWhole(const std::filesystem::path& target,
     }
     const std::filesystem::path temporary = temporaryBeside(target);
     if (!writeBytes(temporary, {}, error)) {
-        return failure(target, reasonText(error));
+        return failure(target, creationReason(target, error));
     }
     if (const std::optional<std::string> reason = fill(temporary)) {
         std::filesystem::remove(temporary, error);

@@ -7,6 +7,9 @@
 #include <cstdlib>
 
 #include "core/calc/results_listing.h"
+#include "core/report/sheet_entries.h"
+#include "core/report/sheet_notes.h"
+#include "core/report/sheet_working.h"
 
 namespace dtii {
 namespace {
@@ -97,7 +100,8 @@ std::string dateText(const std::tm& day) {
            std::to_string(day.tm_mday) + "日";
 }
 
-// Seconds since 1970 in SOURCE_DATE_EPOCH; anything but a whole number is ignored.
+}  // namespace
+
 std::optional<std::time_t> epochSeconds(const char* text) {
     if (text == nullptr || *text == '\0') {
         return std::nullopt;
@@ -111,8 +115,6 @@ std::optional<std::time_t> epochSeconds(const char* text) {
     }
     return static_cast<std::time_t>(seconds);
 }
-
-}  // namespace
 
 std::string sheetDate(const std::string& projectDate, const char* sourceDateEpoch,
                       std::time_t now) {
@@ -149,6 +151,9 @@ CalculationSheet calculationSheet(const SheetSource& source, const std::string& 
         sheet.inputs.push_back(
             {std::string(line.label), inputValue(line, source.typed), std::string(line.unit)});
     }
+    sheet.equipmentEntries = equipmentEntryFields(source.typed);
+    sheet.checkParameters = checkParameterFields(source.typed);
+    sheet.coefficients = coefficientFields(source.record);
     for (const ListedResult& result : listedResults(source.record)) {
         sheet.results.push_back(
             {resultLabel(result.label), withoutSignBlank(result.value), std::string(result.unit)});
@@ -161,8 +166,10 @@ CalculationSheet calculationSheet(const SheetSource& source, const std::string& 
                       record.shared.T4,
                       record.working.carryingSagTension,
                       record.working.returnSagTension};
+    sheet.working = workingSteps(record);
     sheet.checks = source.checks;
     sheet.equipment = equipmentListRows(source.selection);
+    sheet.notes = sheetNotes(source.typed, source.messages, sheet.equipment);
     return sheet;
 }
 

@@ -63,11 +63,15 @@ struct SheetSource {
     ConveyorDesign record;
     EquipmentSelection selection;
     std::vector<CheckRow> checks;
+    std::vector<std::string> messages;  // every message box the run showed, in order
 };
 
 // "2026年12月8日": the project's date when it has one, else the day of SOURCE_DATE_EPOCH (UTC)
 // when that holds a number of seconds, else today in local time.
 std::string sheetDate(const std::string& projectDate, const char* sourceDateEpoch, std::time_t now);
+
+// The seconds since 1970 that SOURCE_DATE_EPOCH holds; nothing unless a whole number.
+std::optional<std::time_t> epochSeconds(const char* sourceDateEpoch);
 
 // The date the sheet prints now: sheetDate with this process's SOURCE_DATE_EPOCH and clock.
 std::string sheetDateNow(const std::string& projectDate);

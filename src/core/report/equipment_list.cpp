@@ -28,6 +28,15 @@ std::string labelName(std::string_view label) {
     return std::string(label.substr(point + 1));
 }
 
+// The tables gave the line a designation and a weight.
+bool tablesFilled(const ListLine& line, const EquipmentSelection& selection) {
+    if (line.form == LineForm::labelOnly) {
+        return false;
+    }
+    const Slot& slot = selection[*line.slot];
+    return slot.unitWeight && (!slot.code || (!slot.code->empty() && *slot.code != "None"));
+}
+
 void appendRows(std::vector<EquipmentListRow>& rows, std::span<const ListLine> lines,
                 std::string_view category, const EquipmentSelection& selection) {
     for (const ListLine& line : lines) {
@@ -38,10 +47,13 @@ void appendRows(std::vector<EquipmentListRow>& rows, std::span<const ListLine> l
         if (line.form == LineForm::headChute) {
             row.name += withoutSignBlank(numberText(headChuteLength(selection)));
         }
-        row.designation = lineDesignation(line, selection);
-        row.unitWeight = lineUnitWeight(line, selection);
-        if (row.unitWeight) {
+        if (tablesFilled(line, selection)) {
+            row.designation = lineDesignation(line, selection);
+            row.unitWeight = lineUnitWeight(line, selection);
             row.unitWeightText = withoutSignBlank(numberText(*row.unitWeight));
+        } else {
+            row.designation = unfilledCell;
+            row.unitWeightText = unfilledCell;
         }
         rows.push_back(std::move(row));
     }

@@ -11,20 +11,26 @@
 
 namespace dtii {
 
+// What a cell the tables do not fill shows, in place of the report's "0", "None" or bare "DTⅡ".
+inline constexpr std::string_view unfilledCell = "—";
+
 struct EquipmentListRow {
     int number = 0;                    // 序号, counted across both lists from 1
     std::string_view category;         // "设备" or "结构件"
     std::string name;                  // the report's label without its number and padding
-    std::string designation;           // as the report writes it
-    std::optional<double> unitWeight;  // [kg]; absent where the report writes no weight
-    std::string unitWeightText;        // the report's number text without its sign blank
+    std::string designation;           // as the report writes it; unfilledCell where unfilled
+    std::optional<double> unitWeight;  // [kg]; absent where the tables give no weight
+    std::string unitWeightText;        // the report's number text without its sign blank, or
+                                       // unfilledCell
 };
 
 // The column headings: 序号, 类别, 名称, 型号, 单重(kg).
 inline constexpr std::string_view equipmentListHeadings[] = {"序号", "类别", "名称", "型号",
                                                              "单重(kg)"};
 
-// Every line of the report's equipment list, then of its structure list, in report order.
+// Every line of the report's equipment list, then of its structure list, in report order. A line
+// the tables leave without a designation or weight (nothing selected, "None", a refused leg
+// height, a line the report names only by its series) shows unfilledCell in both cells.
 std::vector<EquipmentListRow> equipmentListRows(const EquipmentSelection& selection);
 
 // The rows as CSV: a UTF-8 byte-order mark, the heading row, then one record per row; fields
