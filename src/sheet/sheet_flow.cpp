@@ -13,6 +13,7 @@ constexpr double headerLineHeight = 3.8;  // one line of the running header [mm]
 constexpr double headerGap = 3;           // below the header's rule [mm]
 constexpr double sectionGap = 3;          // below a table [mm]
 constexpr double headerLeftShare = 0.62;  // of the content width, for the project name
+constexpr std::size_t keptRows = 3;       // rows kept with a table's heading row
 
 struct HeadingStyle {
     FontRole role;
@@ -177,10 +178,14 @@ void PageFlow::table(const QString& caption, FontRole captionRole,
     }
     const std::vector<QStringList> headingLines = cells(widths, headingRow);
     const double headingHeight = rowHeight(headingLines, 0);
-    const double firstRow = rows.empty() ? 0 : rowHeight(cells(widths, rows.front()), 0);
+    // A table starts where its heading row and first few rows fit together.
+    double firstRows = 0;
+    for (std::size_t i = 0; i < std::min(rows.size(), keptRows); ++i) {
+        firstRows += rowHeight(cells(widths, rows[i]), 0);
+    }
     if (!caption.isEmpty()) {
-        heading(caption, captionRole, headingHeight + firstRow);
-    } else if (!fits(headingHeight + firstRow)) {
+        heading(caption, captionRole, headingHeight + firstRows);
+    } else if (!fits(headingHeight + firstRows)) {
         newPage();
     }
     ruledRow(widths, headingAligns, headingRow, headingLines, headingHeight, Stroke::heavyRule);

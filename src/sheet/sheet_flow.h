@@ -59,7 +59,7 @@ public:
               const std::vector<Row>& rows, double leastHeight);
 
     // A table under `caption` (its section heading), columns sized to their contents; the
-    // caption stays with the heading row and the first row.
+    // caption stays with the heading row and the first rows.
     void table(const QString& caption, FontRole captionRole, const std::vector<ColumnSpec>& columns,
                const std::vector<Row>& rows);
 

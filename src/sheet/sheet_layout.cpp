@@ -23,11 +23,9 @@ const std::vector<ColumnSpec> fieldColumns{
     {"项目", TextAlign::left}, {"数值", TextAlign::left}, {"单位", TextAlign::left}};
 const std::vector<ColumnSpec> resultColumns{
     {"项目", TextAlign::left}, {"计算值", TextAlign::right}, {"单位", TextAlign::left}};
-const std::vector<ColumnSpec> checkColumns{{"校核项目", TextAlign::left},
-                                           {"计算值", TextAlign::left},
-                                           {"要求", TextAlign::left},
-                                           {"结论", TextAlign::centre},
-                                           {"建议", TextAlign::left}};
+const std::vector<ColumnSpec> checkColumns{
+    {"校核项目", TextAlign::left}, {"计算值", TextAlign::left}, {"要求", TextAlign::left},
+    {"依据", TextAlign::left},     {"结论", TextAlign::centre}, {"建议", TextAlign::left}};
 const std::vector<ColumnSpec> equipmentColumns{{"序号", TextAlign::centre},
                                                {"类别", TextAlign::centre},
                                                {"名称", TextAlign::left},
@@ -71,7 +69,7 @@ Cell verdictCell(const std::optional<bool>& ok) {
 std::vector<Row> checkRowsOf(const std::vector<CheckRow>& checks) {
     std::vector<Row> rows;
     for (const CheckRow& check : checks) {
-        rows.push_back({qt(check.name), qt(check.value), qt(check.requirement),
+        rows.push_back({qt(check.name), qt(check.value), qt(check.requirement), qt(check.rule),
                         verdictCell(check.ok), qt(check.advice)});
     }
     return rows;
