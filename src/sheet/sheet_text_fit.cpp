@@ -4,18 +4,38 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <numeric>
+#include <string_view>
 
 namespace dtii {
 namespace {
 
-// A blank between a digit and a letter or degree sign joins a number to its unit.
+constexpr char16_t firstWide = 0x2E80;  // CJK radicals onwards: a line may break around these
+
+// Punctuation that never starts a line, and that never ends one.
+constexpr std::u16string_view closing = u"，。、；：？！）》」』】”’";
+constexpr std::u16string_view opening = u"（《「『【“‘";
+
+bool wide(QChar c) {
+    return c.unicode() >= firstWide;
+}
+
+// A blank between a digit and a Latin or Greek letter, a degree or a per cent sign joins a number
+// to its unit ("9209.0 N", "75 kW", "35 °").
 bool joinsNumberAndUnit(const QString& text, qsizetype blank) {
     if (blank <= 0 || blank + 1 >= text.size()) {
         return false;
     }
     const QChar before = text.at(blank - 1);
     const QChar after = text.at(blank + 1);
-    return before.isDigit() && (after.isLetter() || after == u'°' || after == u'%');
+    return before.isDigit() &&
+           ((after.isLetter() && !wide(after)) || after == u'°' || after == u'%');
+}
+
+// Whether a line may break between `before` and `after`, neither a blank: around Chinese
+// characters, except before closing and after opening punctuation.
+bool breaksBetween(QChar before, QChar after) {
+    return (wide(before) || wide(after)) && closing.find(after.unicode()) == closing.npos &&
+           opening.find(before.unicode()) == opening.npos;
 }
 
 }  // namespace
@@ -23,34 +43,45 @@ bool joinsNumberAndUnit(const QString& text, qsizetype blank) {
 QStringList wrapText(const QString& text, double width, FontRole role, const TextMeasure& measure) {
     QStringList lines;
     QString line;
-    qsizetype lastBlank = -1;  // in `line`, where a break may go
+    qsizetype lastBreak = -1;  // in `line`: where the last place to break is
+    bool dropAtBreak = false;  // whether that place is a blank, left out at a break
     for (qsizetype i = 0; i < text.size(); ++i) {
         // A character outside the basic plane is two code units and never split.
         const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString character = text.mid(i, units);
-        const bool breakable = character == QLatin1String(" ") && !joinsNumberAndUnit(text, i);
+        const bool blank = character == QLatin1String(" ");
+        const bool breakableBlank = blank && !joinsNumberAndUnit(text, i);
         i += units - 1;
         if (character == QLatin1String("\n")) {
             lines.push_back(line);
             line.clear();
-            lastBlank = -1;
+            lastBreak = -1;
             continue;
         }
+        if (!line.isEmpty() && !blank && line.back() != u' ' &&
+            breaksBetween(line.back(), character.front())) {
+            lastBreak = line.size();
+            dropAtBreak = false;
+        }
         if (!line.isEmpty() && measure.width(line + character, role) > width) {
-            if (lastBlank > 0 && !breakable) {
-                lines.push_back(line.left(lastBlank));
-                line = line.mid(lastBlank + 1);
+            if (breakableBlank) {
+                lines.push_back(line);
+                line.clear();
+                lastBreak = -1;
+                continue;  // a blank at a break is dropped
+            }
+            if (lastBreak > 0) {
+                lines.push_back(line.left(lastBreak));
+                line = line.mid(lastBreak + (dropAtBreak ? 1 : 0));
             } else {
                 lines.push_back(line);
                 line.clear();
             }
-            lastBlank = -1;
-            if (breakable) {
-                continue;  // a blank at a break is dropped
-            }
+            lastBreak = -1;
         }
-        if (breakable) {
-            lastBlank = line.size();
+        if (breakableBlank) {
+            lastBreak = line.size();
+            dropAtBreak = true;
         }
         line += character;
     }

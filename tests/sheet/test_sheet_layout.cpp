@@ -35,6 +35,11 @@ TEST(WrapText, BreaksAtBlanksWhereThereAreAnyElseBetweenCharacters) {
         {"力 9209.0 N", 16, {"力", "9209.0 N"}},
         {"P 75 kW", 10, {"P", "75 kW"}},
         {"1.78 × 2214.5", 16, {"1.78 ×", "2214.5"}},
+        // Chinese text breaks between characters, not back at a blank before a number, and
+        // never before a closing or after an opening mark.
+        {"设备表第 18 项“支架”", 18, {"设备表第 18 项", "“支架”"}},
+        {"GB 50431 输送带", 20, {"GB 50431 输", "送带"}},
+        {"须另行确定。", 10, {"须另行确", "定。"}},
     };
     const EvenMeasure measure;
     for (const WrapCase& c : cases) {
