@@ -1,6 +1,7 @@
 // The sweep command: reads the varied keys, then streams one CSV row per variant.
 #include "cli/sweep_command.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "cli/design_arguments.h"
@@ -8,6 +9,7 @@
 #include "core/echoed_value.h"
 #include "core/file/design_file.h"
 #include "core/file/design_sweep.h"
+#include "core/file/entry_reading.h"
 #include "core/file/sweep_values.h"
 
 namespace dtii {
@@ -59,12 +61,32 @@ std::optional<SweepArguments> parseSweepArguments(const std::vector<std::string>
     return parsed;
 }
 
+// Under --strict the values given for an entry box must read as typed too.
+std::string strictValueProblem(const std::vector<SweepAxis>& axes) {
+    for (const SweepAxis& axis : axes) {
+        const bool isBox = std::ranges::any_of(
+            inputBoxKeys, [&axis](const DesignKey<InputBox>& box) { return box.key == axis.key; });
+        for (const std::string& value : isBox ? axis.values : std::vector<std::string>{}) {
+            if (const std::optional<EntryMisreading> reading = entryMisreading(value)) {
+                return misreadEntryText({"input." + axis.key, value, *reading}) +
+                       "（--strict 只接受按原样读取的数字）";
+            }
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 ExitStatus runSweepCommand(const std::vector<std::string>& arguments, std::ostream& out,
                            std::ostream& err) {
     std::optional<SweepArguments> parsed = parseSweepArguments(arguments, err);
     if (!parsed) {
+        return ExitStatus::usage;
+    }
+    if (const std::string problem = parsed->strict ? strictValueProblem(parsed->axes) : "";
+        !problem.empty()) {
+        err << "dtii-calc：" << problem << '\n';
         return ExitStatus::usage;
     }
     const std::optional<DesignFile> loaded =

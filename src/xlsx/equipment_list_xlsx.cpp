@@ -7,9 +7,12 @@
 #include <array>
 #include <cstdlib>
 #include <ctime>
+#include <fstream>
+#include <iterator>
 
 #include "core/file/whole_file.h"
 #include "core/report/calculation_sheet.h"
+#include "xlsx/workbook_numbers.h"
 
 namespace dtii {
 namespace {
@@ -75,6 +78,23 @@ std::optional<std::string> fillWorkbook(const std::vector<EquipmentListRow>& row
     return std::nullopt;
 }
 
+// The workbook at `path` with its numbers in their shortest texts.
+std::optional<std::string> shortenNumbersInFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string workbook((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in) {
+        return std::string("工作簿读回失败");
+    }
+    in.close();
+    if (std::optional<std::string> failure = shortenWorkbookNumbers(workbook)) {
+        return failure;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(workbook.data(), static_cast<std::streamsize>(workbook.size()));
+    out.close();
+    return out ? std::nullopt : std::optional<std::string>("工作簿未能写出");
+}
+
 }  // namespace
 
 double columnWidthFor(const std::string& text) {
@@ -91,7 +111,10 @@ double columnWidthFor(const std::string& text) {
 std::optional<std::string> writeEquipmentListXlsx(const std::vector<EquipmentListRow>& rows,
                                                   const std::filesystem::path& path) {
     return writeFileWhole(path, [&rows](const std::filesystem::path& temporary) {
-        return fillWorkbook(rows, temporary.string());
+        if (std::optional<std::string> failure = fillWorkbook(rows, temporary.string())) {
+            return failure;
+        }
+        return shortenNumbersInFile(temporary);
     });
 }
 

@@ -439,6 +439,11 @@ TEST_F(DtiiCalc, StrictRefusesEntriesNotReadAsTypedInEveryDesignCommand) {
         EXPECT_EQ(run("calc -", misread).status, 0) << entry.to;  // without it, as before
     }
     EXPECT_EQ(run("report --strict -", design).out, run("report -", design).out);
+    const ProgramRun swept = run("sweep --strict - --vary Q=500,5OO", design);
+    EXPECT_EQ(swept.status, 2);
+    EXPECT_EQ(swept.err,
+              "dtii-calc：键“input.Q”的值“5OO”数字后还有其他字符，按 5 读取"
+              "（--strict 只接受按原样读取的数字）\n");
 }
 
 TEST_F(DtiiCalc, AnUnwritableOutputNamesTheRealReason) {

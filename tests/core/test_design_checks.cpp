@@ -185,6 +185,11 @@ TEST(CheckRows, NameTheVerdictAndAdviseOnlyWhereSomethingFails) {
     EXPECT_EQ(rows[3].ok, std::nullopt);
     EXPECT_NE(rows[3].value.find("等待"), std::string::npos);
     EXPECT_NE(rows[4].requirement.find("2000 kg"), std::string::npos) << rows[4].requirement;
+    const char* rules[] = {"GB 50431", "ISO 5048", "DTⅡ", "DTⅡ", "ISO 5048"};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_NE(checkRule(rows[i].name).find(rules[i]), std::string_view::npos) << rows[i].name;
+    }
+    EXPECT_EQ(checkRule("别的"), "");
 }
 
 TEST(CheckParameters, ReadTheTypedTextsOrRefuseNamingTheKey) {

@@ -35,15 +35,15 @@ TEST(EquipmentList, RowsCarryTheReportsNamesDesignationsAndWeights) {
         {0, 1, "设备", "传动滚筒", "DTⅡ03A6103Y/Z", 782, "782"},
         {5, 6, "设备", "上托辊", "DTⅡ03C0322", 0.5, ".5"},
         // Rows the tables do not fill show a dash where the report shows 0, None or DTⅡ.
-        {6, 7, "设备", "上调心托辊", "—", std::nullopt, "—"},  // nothing selected
+        {6, 7, "设备", "上调心托辊", "DTⅡ03C", std::nullopt, "—"},  // nothing selected
         {10, 11, "设备", "头部清扫器", "DTⅡ03E", 72.9, "72.9"},
         {11, 12, "设备", "空段清扫器", "—", std::nullopt, "—"},  // "None"
-        {13, 14, "设备", "增面轮", "—", std::nullopt, "—"},
-        {14, 15, "结构件", "头部支架", "—", std::nullopt, "—"},
+        {13, 14, "设备", "增面轮", "DTⅡ03B", std::nullopt, "—"},
+        {14, 15, "结构件", "头部支架", "DTⅡ03J01", std::nullopt, "—"},
         {15, 16, "结构件", "头部漏斗L=757.5", "DTⅡ03J2222262", 1043, "1043"},
         {25, 26, "结构件", "支腿Ⅰ", "—", std::nullopt, "—"},       // a refused leg height
         {27, 28, "结构件", "拉紧装置架", "—", std::nullopt, "—"},  // no designation, no weight
-        {30, 31, "结构件", "导料槽后段", "—", std::nullopt, "—"},
+        {30, 31, "结构件", "导料槽后段", "DTⅡ03J21", std::nullopt, "—"},
     };
     const std::vector<EquipmentListRow> rows = equipmentListRows(someSelection());
     ASSERT_EQ(rows.size(), 31u);

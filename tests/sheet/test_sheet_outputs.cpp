@@ -15,6 +15,7 @@
 #include "sheet/sheet_pdf.h"
 #include "support/example_report.h"
 #include "xlsx/equipment_list_xlsx.h"
+#include "xlsx/workbook_numbers.h"
 
 namespace dtii {
 namespace {
@@ -231,23 +232,39 @@ TEST_F(SheetOutputs, TheCsvAndTheWorkbookHoldTheReportsRowsInOrder) {
         const std::string name = parts[0].substr(parts[0].find('.') + 1);
         const std::string weight = parts.size() > 2 ? parts[2] : "";
         const std::string category = ++number <= 14 ? "设备" : "结构件";
+        // What the tables leave (the report's 0 or bare series name) is a dash in the list.
+        const std::string designation = parts[1] == "DTⅡ" ? "—" : parts[1];
+        const std::string listedWeight = weight.empty() || weight == "0" ? "—" : weight;
         // The head chute's length is part of its name in the report: "头部漏斗L= 757.5".
-        // A line the tables leave without a weight has dashes for designation and weight.
-        const bool filled = parts.size() > 2 && parts.back() != "0";
-        const std::string expected =
-            parts[0].ends_with("L=") ? std::to_string(number) + "," + category + "," + name +
-                                           parts[1] + "," + parts[2] + "," + parts[3]
-            : filled ? std::to_string(number) + "," + category + "," + name + "," + parts[1] + "," +
-                           weight
-                     : std::to_string(number) + "," + category + "," + name + ",—,—";
+        const std::string expected = parts[0].ends_with("L=")
+                                         ? std::to_string(number) + "," + category + "," + name +
+                                               parts[1] + "," + parts[2] + "," + parts[3]
+                                         : std::to_string(number) + "," + category + "," + name +
+                                               "," + designation + "," + listedWeight;
         EXPECT_EQ(record, expected + "\r") << line;
-        EXPECT_NE(strings.find(!filled                    ? "—"
-                               : parts[0].ends_with("L=") ? parts[2]
-                                                          : parts[1]),
+        EXPECT_NE(strings.find(parts[0].ends_with("L=") ? parts[2] : designation),
                   std::string::npos)
             << line;
     }
     EXPECT_NE(sheet.find("<v>782</v>"), std::string::npos);  // the drive pulley, a number cell
+}
+
+TEST_F(SheetOutputs, TheWorkbookIsTheSameBytesForTheSameEpochWithShortestNumbers) {
+    ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    const std::string design = std::string(DTII_EXAMPLES_DIR) + "/belt1200-trough.json";
+    const fs::path first = folder / "a.xlsx";
+    const fs::path second = folder / "b.xlsx";
+    ASSERT_EQ(run({"bom", design, "-o", first.string()}), ExitStatus::produced) << err;
+    ASSERT_EQ(run({"bom", design, "-o", second.string()}), ExitStatus::produced) << err;
+    ::unsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_EQ(readFile(first), readFile(second));
+    EXPECT_EQ(output("unzip -tq '" + first.string() + "'").find("No errors"), 0u);
+    const std::string sheet = output("unzip -p '" + first.string() + "' xl/worksheets/sheet1.xml");
+    EXPECT_NE(sheet.find("<v>77.1</v>"), std::string::npos);  // the impact idler, 77.1 kg
+    EXPECT_EQ(sheet.find("9999999"), std::string::npos);
+    EXPECT_EQ(shortenedValues("<c><v>0.30000000000000004</v></c><v>1e+30</v><v>x</v>"),
+              "<c><v>0.30000000000000004</v></c><v>1e+30</v><v>x</v>");
+    EXPECT_EQ(shortenedValues("<v>58.299999999999997</v><v>12</v>"), "<v>58.3</v><v>12</v>");
 }
 
 TEST_F(SheetOutputs, APathThatCannotBeWrittenStopsWithItsReasonAndLeavesNoFile) {

@@ -30,21 +30,13 @@ std::string shortest(double value) {
     return error == std::errc{} ? std::string(buffer.data(), end) : fixed(value, 2);
 }
 
-// The rule each check follows.
-constexpr std::string_view beltStrengthRule = "GB 50431 输送带安全系数";
-constexpr std::string_view capacityRule = "ISO 5048 输送能力";
-constexpr std::string_view motorRule = "GB 50431、DTⅡ 电动机功率系列";
-constexpr std::string_view reducerRule = "DTⅡ 驱动装置选型表";
-constexpr std::string_view takeUpRule = "ISO 5048 拉紧力";
-
 CheckRow beltStrengthRow(const BeltStrengthCheck& c) {
     CheckRow row{"输送带强度",
                  "安全系数 " + fixed(c.safetyFactor, 2) + "（最大张力 " + fixed(c.maxTension, 0) +
                      " N，破断力 " + fixed(c.breakingForce, 0) + " N）",
                  "安全系数 ≥ " + shortest(c.required),
                  c.ok,
-                 {},
-                 std::string(beltStrengthRule)};
+                 {}};
     if (c.ok) {
         return row;
     }
@@ -66,8 +58,7 @@ CheckRow capacityRow(const CapacityCheck& c) {
                      fixed(c.fillRatio * 100, 1) + "%",
                  "输送量 " + fixed(c.fillRatio * c.maxCapacity, 1) + " t/h 不超过最大输送量",
                  c.ok,
-                 {},
-                 std::string(capacityRule)};
+                 {}};
     if (!c.ok) {
         row.advice = "加大带宽、提高带速或加大槽角";
     }
@@ -80,8 +71,7 @@ CheckRow motorRow(const MotorCheck& c) {
         "所需功率 " + fixed(c.required, 2) + " kW",
         c.rated ? "选用 " + shortest(*c.rated) + " kW 标准电动机" : "标准电动机最大 2500 kW",
         c.rated.has_value(),
-        {},
-        std::string(motorRule)};
+        {}};
     if (!c.rated) {
         row.advice = "超出标准电动机，宜采用多台驱动";
     }
@@ -94,16 +84,15 @@ CheckRow motorRow(const MotorCheck& c) {
 
 CheckRow reducerRow(const std::optional<ReducerCheck>& c) {
     if (!c) {
-        return {"减速器速比", "等待传动滚筒直径 D",    "在设备清单窗口输入 D 后计算", std::nullopt,
-                {},           std::string(reducerRule)};
+        return {
+            "减速器速比", "等待传动滚筒直径 D", "在设备清单窗口输入 D 后计算", std::nullopt, {}};
     }
     return {"减速器速比",
             "速比 " + fixed(c->ratio, 2),
             "电动机 " + fixed(c->motorSpeed, 0) + " r/min，传动滚筒 D" +
                 fixed(c->pulleyDiameter, 0) + " mm 转速 " + fixed(c->pulleySpeed, 2) + " r/min",
             std::nullopt,
-            {},
-            std::string(reducerRule)};
+            {}};
 }
 
 CheckRow takeUpRow(const TakeUpCheck& c) {
@@ -111,11 +100,33 @@ CheckRow takeUpRow(const TakeUpCheck& c) {
             "尾部滚筒拉紧力 " + fixed(c.force, 0) + " N",
             "重锤拉紧的重锤质量 " + fixed(c.counterweight, 0) + " kg",
             std::nullopt,
-            {},
-            std::string(takeUpRule)};
+            {}};
 }
 
+struct CheckRule {
+    std::string_view name;
+    std::string_view rule;
+};
+
+// The rule each check follows, by the name of its row.
+constexpr std::array<CheckRule, 5> checkRules{{
+    {"输送带强度", "GB 50431 输送带安全系数"},
+    {"输送能力", "ISO 5048 输送能力"},
+    {"电动机", "GB 50431、DTⅡ 电动机功率系列"},
+    {"减速器速比", "DTⅡ 驱动装置选型表"},
+    {"拉紧装置", "ISO 5048 拉紧力"},
+}};
+
 }  // namespace
+
+std::string_view checkRule(std::string_view checkName) {
+    for (const CheckRule& entry : checkRules) {
+        if (entry.name == checkName) {
+            return entry.rule;
+        }
+    }
+    return {};
+}
 
 std::vector<CheckRow> checkRows(const DesignChecks& checks) {
     return {beltStrengthRow(checks.beltStrength), capacityRow(checks.capacity),

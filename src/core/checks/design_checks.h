@@ -85,9 +85,12 @@ struct CheckRow {
     std::string requirement;  // what it must meet
     std::optional<bool> ok;   // 合格 / 不合格; absent for a row that only informs
     std::string advice;       // what to change when it fails (may be empty)
-    std::string rule;         // the rule it follows: "GB 50431", "ISO 5048", "DTⅡ 选型表"
 };
 
 std::vector<CheckRow> checkRows(const DesignChecks& checks);
+
+// The rule a check row follows ("GB 50431 输送带安全系数"), found by its name; empty for a name
+// that is not one of checkRows'.
+std::string_view checkRule(std::string_view checkName);
 
 }  // namespace dtii

@@ -28,13 +28,22 @@ std::string labelName(std::string_view label) {
     return std::string(label.substr(point + 1));
 }
 
-// The tables gave the line a designation and a weight.
-bool tablesFilled(const ListLine& line, const EquipmentSelection& selection) {
+// What the tables gave a line: a designation of its own and a weight. A line the report names
+// only by its series has neither; "None" and a refused leg height ("") give neither.
+struct LineFill {
+    bool designation = false;
+    bool weight = false;
+};
+
+LineFill tablesFill(const ListLine& line, const EquipmentSelection& selection) {
     if (line.form == LineForm::labelOnly) {
-        return false;
+        return {};
     }
     const Slot& slot = selection[*line.slot];
-    return slot.unitWeight && (!slot.code || (!slot.code->empty() && *slot.code != "None"));
+    if (slot.code && (slot.code->empty() || *slot.code == "None")) {
+        return {};
+    }
+    return {true, slot.unitWeight.has_value()};
 }
 
 void appendRows(std::vector<EquipmentListRow>& rows, std::span<const ListLine> lines,
@@ -47,12 +56,13 @@ void appendRows(std::vector<EquipmentListRow>& rows, std::span<const ListLine> l
         if (line.form == LineForm::headChute) {
             row.name += withoutSignBlank(numberText(headChuteLength(selection)));
         }
-        if (tablesFilled(line, selection)) {
-            row.designation = lineDesignation(line, selection);
+        const LineFill fill = tablesFill(line, selection);
+        row.designation =
+            fill.designation ? lineDesignation(line, selection) : std::string(unfilledCell);
+        if (fill.weight) {
             row.unitWeight = lineUnitWeight(line, selection);
             row.unitWeightText = withoutSignBlank(numberText(*row.unitWeight));
         } else {
-            row.designation = unfilledCell;
             row.unitWeightText = unfilledCell;
         }
         rows.push_back(std::move(row));

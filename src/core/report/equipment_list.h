@@ -28,9 +28,10 @@ struct EquipmentListRow {
 inline constexpr std::string_view equipmentListHeadings[] = {"序号", "类别", "名称", "型号",
                                                              "单重(kg)"};
 
-// Every line of the report's equipment list, then of its structure list, in report order. A line
-// the tables leave without a designation or weight (nothing selected, "None", a refused leg
-// height, a line the report names only by its series) shows unfilledCell in both cells.
+// Every line of the report's equipment list, then of its structure list, in report order. Where
+// the tables give a line no weight (nothing selected) its weight is unfilledCell; where they give
+// it no designation ("None", a refused leg height, a line the report names only by its series)
+// both cells are.
 std::vector<EquipmentListRow> equipmentListRows(const EquipmentSelection& selection);
 
 // The rows as CSV: a UTF-8 byte-order mark, the heading row, then one record per row; fields

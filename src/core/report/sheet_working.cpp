@@ -91,21 +91,21 @@ void resistanceSteps(const ConveyorDesign& d, std::vector<WorkingStep>& steps) {
         step("Pa = Fu·V / 1000", put({term(s.Fu), times, term(s.V), " / 1000"}), s.Pa, "kW"));
     steps.push_back(
         step("Pm = Pa / η", put({term(s.Pa), " / ", fig(motorEfficiency)}), s.Pm, "kW"));
-    const double CfG = w.secondaryFactor * in.frictionFactor * gravity;
+    const std::string CfG =
+        put({fig(w.secondaryFactor), times, fig(in.frictionFactor), times, fig(gravity)});
+    const std::string loaded = "(" + fig(in.qB) + " + " + fig(in.qG) + ")";  // qB + qG
     steps.push_back(step("Fw = C·f·g·Lh·(qB + qG) + F_a + F_S1 + C·f·g·L·qRO + g·H·(qB + qG)",
-                         put({fig(CfG),
+                         put({CfG,
                               times,
                               term(s.Lh),
-                              " × (",
-                              fig(in.qB),
+                              times,
+                              loaded,
                               " + ",
-                              fig(in.qG),
-                              ") + ",
                               term(in.ploughResistance),
                               " + ",
                               term(w.specialMainResistance),
                               " + ",
-                              fig(CfG),
+                              CfG,
                               times,
                               term(in.L),
                               times,
@@ -114,16 +114,13 @@ void resistanceSteps(const ConveyorDesign& d, std::vector<WorkingStep>& steps) {
                               fig(gravity),
                               times,
                               term(s.H),
-                              " × (",
-                              fig(in.qB),
-                              " + ",
-                              fig(in.qG),
-                              ")"}),
+                              times,
+                              loaded}),
                          s.Fw, "N"));
     steps.push_back(
         step("Fk = C·f·g·(Lh·qB + L·qRU) - g·H·qB + F_r + F_εu",
-             put({fig(CfG), " × (", term(s.Lh), times, fig(in.qB), " + ", term(in.L), times,
-                  fig(in.qRU), ") - ", fig(gravity), times, term(s.H), times, fig(in.qB), " + ",
+             put({CfG, " × (", term(s.Lh), times, fig(in.qB), " + ", term(in.L), times, fig(in.qRU),
+                  ") - ", fig(gravity), times, term(s.H), times, fig(in.qB), " + ",
                   term(w.cleanerResistance), " + ", term(w.returnTiltResistance)}),
              s.Fk, "N"));
 }
