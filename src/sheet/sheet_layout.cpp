@@ -69,8 +69,9 @@ Cell verdictCell(const std::optional<bool>& ok) {
 std::vector<Row> checkRowsOf(const std::vector<CheckRow>& checks) {
     std::vector<Row> rows;
     for (const CheckRow& check : checks) {
-        rows.push_back({qt(check.name), qt(check.value), qt(check.requirement), qt(check.rule),
-                        verdictCell(check.ok), qt(check.advice)});
+        rows.push_back({qt(check.name), qt(check.value), qt(check.requirement),
+                        qt(std::string(checkRule(check.name))), verdictCell(check.ok),
+                        qt(check.advice)});
     }
     return rows;
 }
