@@ -57,7 +57,9 @@ UserDialogs& DesignerSession::dialogs() {
 }
 
 SheetSource DesignerSession::sheetSource() const {
-    SheetSource source{computedInputs_, design_, selection_, {}, {}};
+    SheetSource source{computedInputs_, design_, selection_, {}, computeMessages_};
+    source.messages.insert(source.messages.end(), selectionMessages_.begin(),
+                           selectionMessages_.end());
     source.typed.project = project_;
     source.checks =
         checkRows(runDesignChecks(design_, checkSettings_.beltType(), checkSettings_.parameters(),

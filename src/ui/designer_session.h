@@ -6,7 +6,9 @@
 #include <QPointer>
 #include <QWidget>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/design/conveyor_design.h"
 #include "core/dialogs.h"
@@ -47,9 +49,16 @@ public:
 
     // The calculation sheet's title block, edited in the report window and saved with the design.
     ProjectInfo& project() { return project_; }
-    // The input window's texts of the last calculation, and the last equipment selection.
-    void setComputedInputs(DesignFile typed) { computedInputs_ = std::move(typed); }
-    void setSelection(EquipmentSelection selection) { selection_ = std::move(selection); }
+    // The input window's texts of the last calculation, and the last equipment selection, each
+    // with the messages its run showed.
+    void setComputedInputs(DesignFile typed, std::vector<std::string> messages = {}) {
+        computedInputs_ = std::move(typed);
+        computeMessages_ = std::move(messages);
+    }
+    void setSelection(EquipmentSelection selection, std::vector<std::string> messages = {}) {
+        selection_ = std::move(selection);
+        selectionMessages_ = std::move(messages);
+    }
     // What the sheet of the current report is made from, with the checks of the record.
     SheetSource sheetSource() const;
 
@@ -95,6 +104,8 @@ private:
     ProjectInfo project_;
     DesignFile computedInputs_;
     EquipmentSelection selection_;
+    std::vector<std::string> computeMessages_;
+    std::vector<std::string> selectionMessages_;
     QPointer<InputForm> inputWindow_;
     QPointer<ResultsForm> resultsWindow_;
     QPointer<EquipmentForm> equipmentWindow_;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/file/design_replay.h"
+#include "core/message_record.h"
 #include "core/windows/leg_height_memory.h"
 #include "ui/designer_session.h"
 #include "ui/prompt_combo_box.h"
@@ -146,13 +147,14 @@ void EquipmentForm::showModel() {
 
 void EquipmentForm::confirm() {
     readWidgets();
-    LegHeightMemory answers(session_.dialogsFrom(*this), legHeight_);
+    MessageRecord messages(session_.dialogsFrom(*this));
+    LegHeightMemory answers(messages, legHeight_);
     const ConfirmResult result =
         confirmEquipment(model_, session_.design(), session_.equipmentValues(), answers);
     showModel();
     session_.keepEquipmentEntries(captureEquipmentWindow(model_, legHeight_));
     if (result.outcome == SelectionOutcome::completed) {
-        session_.setSelection(result.selection);
+        session_.setSelection(result.selection, messages.shownMessages());
         session_.showReport(result.reportText, this);
         close();
     }

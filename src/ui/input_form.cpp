@@ -23,6 +23,7 @@
 
 #include "core/calc/resistance_tables.h"
 #include "core/file/design_replay.h"
+#include "core/message_record.h"
 #include "ui/about_box.h"
 #include "ui/calculator_command.h"
 #include "ui/design_file_commands.h"
@@ -501,11 +502,13 @@ void InputForm::handlePloughTrippersToggle(bool checked) {
 void InputForm::handleCompute() {
     storeBeltWidthIfFocused();
     ComputeOutcome outcome = ComputeOutcome::refused;
-    runHandler([this, &outcome] {
-        outcome = computeDrive(model_, session_.design(), session_.dialogsFrom(*this));
+    MessageRecord messages(session_.dialogsFrom(*this));
+    runHandler([this, &outcome, &messages] {
+        outcome = computeDrive(model_, session_.design(), messages);
     });
     if (outcome == ComputeOutcome::computed) {
-        session_.setComputedInputs(captureInputWindow(model_, session_.design()));
+        session_.setComputedInputs(captureInputWindow(model_, session_.design()),
+                                   messages.shownMessages());
         session_.checkSettings().setBeltType(model_.lists[InputList::beltType].text);
         session_.showResults(session_.design().shared.resultsText, this);
     }

@@ -118,6 +118,18 @@ private Q_SLOTS:
         QCOMPARE(sheet.equipment.size(), std::size_t{31});
     }
 
+    void theSheetNotesTheMessagesOfTheRunThatMadeIt() {
+        QVERIFY(currentSheet(*run_->session).notes.size() == 1);  // only the unfilled rows
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed one
+        QWidget* form4 = run_->session->showEquipmentWindow();
+        QVERIFY(form4 != nullptr && activate(*form4));
+        run_->dialogs.textAnswers.push_back("900");  // a leg height the tables refuse
+        click(*form4, "Command1");
+        const std::vector<std::string> notes = currentSheet(*run_->session).notes;
+        QCOMPARE(notes.size(), std::size_t{2});
+        QCOMPARE(notes.front(), std::string("计算时的提示：您输入的数值不合法！"));
+    }
+
     void anUnwritablePlaceIsNamedInAMessage() {
         run_->platform.chosenSavePath = inFolder("missing/计算书.pdf");
         report_->findChild<QAction*>(QStringLiteral("ExportPdfAction"))->trigger();
