@@ -15,6 +15,7 @@ inline constexpr double contentTop = pageMargin;
 inline constexpr double contentLeft = pageMargin;
 inline constexpr double contentWidth = pageWidth - 2 * pageMargin;
 inline constexpr double footerHeight = 6;
+inline constexpr double footerGap = 2;  // between the content and the footer [mm]
 inline constexpr double contentBottom = pageHeight - pageMargin - footerHeight;
 inline constexpr double tableLineHeight = 4.6;  // one line of body text in a table cell [mm]
 inline constexpr double cellPadding = 1.0;      // above, below and beside the text of a cell [mm]
@@ -46,7 +47,8 @@ public:
     SheetPage& page() { return pages_.back(); }
     double y() const { return y_; }
     void advance(double height) { y_ += height; }
-    bool fits(double height) const { return y_ + height <= contentBottom + 1e-9; }
+    // Whether `height` [mm] fits above the footer, a little clear of it.
+    bool fits(double height) const { return y_ + height <= contentBottom - footerGap + 1e-9; }
     void newPage();
 
     void title(const QString& text);
