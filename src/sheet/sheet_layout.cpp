@@ -1,192 +1,53 @@
-// Laying the calculation sheet out page by page.
+// Laying the calculation sheet out section by section.
 #include "sheet/sheet_layout.h"
 
-#include <algorithm>
 #include <array>
-#include <span>
+#include <string_view>
 
 #include "sheet/tension_diagram.h"
 
 namespace dtii {
 namespace {
 
-constexpr double titleHeight = 12;    // [mm]
-constexpr double signLineHeight = 8;  // a title-block line with its rule [mm]
-constexpr double headingHeight = 10;  // a section heading with space above [mm]
-constexpr double sectionGap = 3;      // below a table or diagram [mm]
+constexpr double labelWidth = 24;       // a title-block label column [mm]
+constexpr double signatureHeight = 9;   // a signature cell, room to sign under the name [mm]
+constexpr double workingIndent = 6;     // continued lines of a working step [mm]
+constexpr double noteIndent = 5;        // continued lines of a note [mm]
+constexpr double stepGap = 1.2;         // between working steps [mm]
+constexpr double keepWithHeading = 20;  // a section heading is not left alone at a page foot [mm]
 
-struct Column {
-    const char* heading;
-    double width;  // [mm]
-    TextAlign align;
-};
+constexpr std::array<std::string_view, 10> sectionNumerals{"一", "二", "三", "四", "五",
+                                                           "六", "七", "八", "九", "十"};
 
-constexpr std::array<Column, 3> fieldColumns{{
-    {"项目", 80, TextAlign::left},
-    {"数值", 65, TextAlign::left},
-    {"单位", 25, TextAlign::left},
-}};
-constexpr std::array<Column, 3> resultColumns{{
-    {"项目", 80, TextAlign::left},
-    {"计算值", 65, TextAlign::right},
-    {"单位", 25, TextAlign::left},
-}};
-constexpr std::array<Column, 5> checkColumns{{
-    {"校核项目", 28, TextAlign::left},
-    {"计算值", 38, TextAlign::left},
-    {"要求", 38, TextAlign::left},
-    {"结论", 16, TextAlign::centre},
-    {"建议", 50, TextAlign::left},
-}};
-constexpr std::array<Column, 5> equipmentColumns{{
-    {"序号", 11, TextAlign::centre},
-    {"类别", 15, TextAlign::centre},
-    {"名称", 70, TextAlign::left},
-    {"型号", 48, TextAlign::left},
-    {"单重(kg)", 26, TextAlign::right},
-}};
+const std::vector<ColumnSpec> fieldColumns{
+    {"项目", TextAlign::left}, {"数值", TextAlign::left}, {"单位", TextAlign::left}};
+const std::vector<ColumnSpec> resultColumns{
+    {"项目", TextAlign::left}, {"计算值", TextAlign::right}, {"单位", TextAlign::left}};
+const std::vector<ColumnSpec> checkColumns{
+    {"校核项目", TextAlign::left}, {"计算值", TextAlign::left}, {"要求", TextAlign::left},
+    {"依据", TextAlign::left},     {"结论", TextAlign::centre}, {"建议", TextAlign::left}};
+const std::vector<ColumnSpec> equipmentColumns{{"序号", TextAlign::centre},
+                                               {"类别", TextAlign::centre},
+                                               {"名称", TextAlign::left},
+                                               {"型号", TextAlign::left},
+                                               {"单重(kg)", TextAlign::right}};
 
-using Row = std::vector<QString>;
-
+// Sheet text from the core's UTF-8, with the power unit as the sheet writes it.
 QString qt(const std::string& text) {
-    return QString::fromStdString(text);
+    return sheetUnits(QString::fromStdString(text));
 }
 
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Fills pages from the top down, starting a new page when the next piece does not fit.
-class PageFlow {
+// Numbers the sections in the order they appear: "一、原始数据", "二、计算结果", ...
+class SectionNumbers {
 public:
-    explicit PageFlow(const TextMeasure& measure) : measure_(measure) { newPage(); }
-
-    SheetPage& page() { return pages_.back(); }
-    double y() const { return y_; }
-    void advance(double height) { y_ += height; }
-    bool fits(double height) const { return y_ + height <= contentBottom + 1e-9; }
-    void newPage() {
-        pages_.emplace_back();
-        y_ = contentTop;
-    }
-
-    void title(const QString& text) {
-        page().texts.push_back({QRectF(contentLeft, y_, contentWidth, titleHeight), text,
-                                FontRole::title, TextAlign::centre});
-        advance(titleHeight + 2);
-    }
-
-    // "label：value" over a rule to sign on, across [left, left + width].
-    void signLine(double left, double width, const QString& label, const QString& value) {
-        const double labelWidth = measure_.width(label, FontRole::body) + 1;
-        const QRectF box(left, y_, width, signLineHeight - 2);
-        page().texts.push_back({QRectF(box.left(), box.top(), labelWidth, box.height()), label,
-                                FontRole::body, TextAlign::left});
-        page().texts.push_back(
-            {QRectF(box.left() + labelWidth, box.top(), box.width() - labelWidth - 3, box.height()),
-             value, FontRole::body, TextAlign::left});
-        page().lines.push_back({{QPointF(box.left() + labelWidth, box.bottom()),
-                                 QPointF(box.right() - 3, box.bottom())},
-                                Stroke::rule});
-    }
-
-    void heading(const QString& text, double keepWithNext) {
-        if (!fits(headingHeight + keepWithNext)) {
-            newPage();
-        }
-        page().texts.push_back({QRectF(contentLeft, y_ + 3, contentWidth, headingHeight - 4), text,
-                                FontRole::heading, TextAlign::left});
-        advance(headingHeight);
-    }
-
-    template <std::size_t N>
-    void table(const std::array<Column, N>& columns, const std::vector<Row>& rows) {
-        Row headings;
-        for (const Column& column : columns) {
-            headings.push_back(QString::fromUtf8(column.heading));
-        }
-        const auto headingCells = cells(columns, headings, FontRole::bold);
-        tableRow(columns, headingCells, FontRole::bold, true);
-        for (const Row& row : rows) {
-            const auto rowCells = cells(columns, row, FontRole::body);
-            if (!fits(rowHeight(rowCells))) {
-                newPage();
-                tableRow(columns, headingCells, FontRole::bold, true);
-            }
-            tableRow(columns, rowCells, FontRole::body, false);
-        }
-        advance(sectionGap);
-    }
-
-    // The height of the table's heading row and first row, kept with the section heading.
-    template <std::size_t N>
-    double tableStart(const std::array<Column, N>& columns, const std::vector<Row>& rows) {
-        double height = tableLineHeight + 2 * cellPadding;
-        if (!rows.empty()) {
-            height += rowHeight(cells(columns, rows.front(), FontRole::body));
-        }
-        return height;
-    }
-
-    std::vector<SheetPage> finish() {
-        const int total = static_cast<int>(pages_.size());
-        for (int number = 1; number <= total; ++number) {
-            pages_[static_cast<std::size_t>(number - 1)].texts.push_back(
-                {QRectF(contentLeft, contentBottom, contentWidth, footerHeight),
-                 QStringLiteral("第 %1 页 共 %2 页").arg(number).arg(total), FontRole::small,
-                 TextAlign::centre});
-        }
-        return std::move(pages_);
+    QString next(const char* title) {
+        const std::string_view numeral = sectionNumerals[count_++ % sectionNumerals.size()];
+        return QString::fromUtf8(numeral.data(), static_cast<qsizetype>(numeral.size())) +
+               QStringLiteral("、") + QString::fromUtf8(title);
     }
 
 private:
-    template <std::size_t N>
-    std::vector<QStringList> cells(const std::array<Column, N>& columns, const Row& row,
-                                   FontRole role) const {
-        std::vector<QStringList> wrapped;
-        for (std::size_t i = 0; i < N; ++i) {
-            const QString text = i < row.size() ? row[i] : QString();
-            wrapped.push_back(wrapText(text, columns[i].width - 2 * cellPadding, role, measure_));
-        }
-        return wrapped;
-    }
-
-    static double rowHeight(const std::vector<QStringList>& cells) {
-        qsizetype lines = 1;
-        for (const QStringList& cell : cells) {
-            lines = std::max(lines, cell.size());
-        }
-        return static_cast<double>(lines) * tableLineHeight + 2 * cellPadding;
-    }
-
-    template <std::size_t N>
-    void tableRow(const std::array<Column, N>& columns, const std::vector<QStringList>& cells,
-                  FontRole role, bool headingRow) {
-        const double height = rowHeight(cells);
-        const Stroke edge = headingRow ? Stroke::heavyRule : Stroke::rule;
-        double x = contentLeft;
-        for (std::size_t i = 0; i < N; ++i) {
-            double lineTop = y_ + cellPadding;
-            for (const QString& line : cells[i]) {
-                page().texts.push_back({QRectF(x + cellPadding, lineTop,
-                                               columns[i].width - 2 * cellPadding, tableLineHeight),
-                                        line, role,
-                                        headingRow ? TextAlign::centre : columns[i].align});
-                lineTop += tableLineHeight;
-            }
-            page().lines.push_back({{QPointF(x, y_), QPointF(x, y_ + height)}, Stroke::rule});
-            x += columns[i].width;
-        }
-        page().lines.push_back({{QPointF(x, y_), QPointF(x, y_ + height)}, Stroke::rule});
-        page().lines.push_back({{QPointF(contentLeft, y_), QPointF(x, y_)}, edge});
-        page().lines.push_back(
-            {{QPointF(contentLeft, y_ + height), QPointF(x, y_ + height)}, edge});
-        advance(height);
-    }
-
-    const TextMeasure& measure_;
-    std::vector<SheetPage> pages_;
-    double y_ = contentTop;
+    std::size_t count_ = 0;
 };
 
 std::vector<Row> fieldRows(const std::vector<SheetField>& fields) {
@@ -197,18 +58,20 @@ std::vector<Row> fieldRows(const std::vector<SheetField>& fields) {
     return rows;
 }
 
-QString verdictText(const std::optional<bool>& ok) {
+// A failing verdict stands out without colour: bold and marked.
+Cell verdictCell(const std::optional<bool>& ok) {
     if (!ok) {
-        return QStringLiteral("—");
+        return Cell(QStringLiteral("—"));
     }
-    return *ok ? QStringLiteral("合格") : QStringLiteral("不合格");
+    return *ok ? Cell(QStringLiteral("合格")) : Cell(QStringLiteral("× 不合格"), FontRole::bold);
 }
 
 std::vector<Row> checkRowsOf(const std::vector<CheckRow>& checks) {
     std::vector<Row> rows;
     for (const CheckRow& check : checks) {
         rows.push_back({qt(check.name), qt(check.value), qt(check.requirement),
-                        verdictText(check.ok), qt(check.advice)});
+                        qt(std::string(checkRule(check.name))), verdictCell(check.ok),
+                        qt(check.advice)});
     }
     return rows;
 }
@@ -216,85 +79,128 @@ std::vector<Row> checkRowsOf(const std::vector<CheckRow>& checks) {
 std::vector<Row> equipmentRowsOf(const std::vector<EquipmentListRow>& equipment) {
     std::vector<Row> rows;
     for (const EquipmentListRow& item : equipment) {
-        rows.push_back({QString::number(item.number), qt(item.category), qt(item.name),
+        rows.push_back({QString::number(item.number), qt(std::string(item.category)), qt(item.name),
                         qt(item.designation), qt(item.unitWeightText)});
     }
     return rows;
 }
 
-void titleBlock(PageFlow& flow, const ProjectInfo& project) {
-    flow.title(QStringLiteral("带式输送机设计计算书"));
-    flow.signLine(contentLeft, contentWidth, QStringLiteral("工程名称："), qt(project.name));
-    flow.advance(signLineHeight);
-    const double third = contentWidth / 3;
-    flow.signLine(contentLeft, third, QStringLiteral("设计："), qt(project.designer));
-    flow.signLine(contentLeft + third, third, QStringLiteral("校核："), qt(project.checker));
-    flow.signLine(contentLeft + 2 * third, third, QStringLiteral("日期："), qt(project.date));
-    flow.advance(signLineHeight);
+PageHeader pageHeader(const ProjectInfo& project) {
+    PageHeader header;
+    header.left = project.name.empty() ? QStringLiteral("带式输送机设计计算书") : qt(project.name);
+    if (!project.number.empty()) {
+        header.right = QStringLiteral("计算书编号：") + qt(project.number);
+    }
+    return header;
 }
 
-template <std::size_t N>
-void tableSection(PageFlow& flow, const QString& heading, const std::array<Column, N>& columns,
-                  const std::vector<Row>& rows) {
-    flow.heading(heading, flow.tableStart(columns, rows));
-    flow.table(columns, rows);
+void titleBlock(PageFlow& flow, const ProjectInfo& project) {
+    flow.title(QStringLiteral("带式输送机设计计算书"));
+    const std::vector<double> wide{labelWidth, contentWidth - labelWidth};
+    const std::vector<TextAlign> wideAligns{TextAlign::centre, TextAlign::left};
+    flow.grid(wide, wideAligns,
+              {{QStringLiteral("工程名称"), qt(project.name)},
+               {QStringLiteral("设计单位"), qt(project.company)}},
+              0);
+    const double half = contentWidth / 2 - labelWidth;
+    const std::vector<double> halves{labelWidth, half, labelWidth, half};
+    const std::vector<TextAlign> halfAligns{TextAlign::centre, TextAlign::left, TextAlign::centre,
+                                            TextAlign::left};
+    flow.grid(
+        halves, halfAligns,
+        {{QStringLiteral("计算书编号"), qt(project.number), QStringLiteral("版次"),
+          qt(project.revision)},
+         {QStringLiteral("设计阶段"), qt(project.stage), QStringLiteral("日期"), qt(project.date)}},
+        0);
+    flow.grid(halves, halfAligns,
+              {{QStringLiteral("设计"), qt(project.designer), QStringLiteral("校核"),
+                qt(project.checker)},
+               {QStringLiteral("审核"), qt(project.reviewer), QStringLiteral("审定"),
+                qt(project.approver)}},
+              signatureHeight);
+    flow.advance(3);
+}
+
+// The inputs, then the equipment entries, check parameters and coefficients when there are any,
+// each its own numbered table.
+void inputTables(PageFlow& flow, const CalculationSheet& sheet, const QString& heading) {
+    struct Group {
+        const char* caption;
+        const std::vector<SheetField>* fields;
+    };
+    const std::array<Group, 4> groups{{
+        {"输入数据", &sheet.inputs},
+        {"设备参数", &sheet.equipmentEntries},
+        {"校核参数", &sheet.checkParameters},
+        {"计算系数", &sheet.coefficients},
+    }};
+    flow.heading(heading, FontRole::heading, keepWithHeading);
+    int number = 0;
+    for (const Group& group : groups) {
+        if (group.fields->empty()) {
+            continue;
+        }
+        flow.table(QStringLiteral("%1. %2").arg(++number).arg(QString::fromUtf8(group.caption)),
+                   FontRole::bold, fieldColumns, fieldRows(*group.fields));
+    }
+}
+
+// Each step as one line of symbols, values and result, its reason under it in small type.
+void workingSteps(PageFlow& flow, const std::vector<WorkingStep>& working, const QString& heading) {
+    flow.heading(heading, FontRole::heading, keepWithHeading);
+    for (const WorkingStep& step : working) {
+        QString line = qt(step.formula);
+        if (!step.substituted.empty()) {
+            line += QStringLiteral(" = ") + qt(step.substituted);
+        }
+        if (!step.result.empty()) {
+            line += QStringLiteral(" = ") + qt(step.result);
+        }
+        const QString reason = qt(step.reason);
+        const double reasonHeight =
+            reason.isEmpty() ? 0 : flow.paragraphHeight(reason, FontRole::small, workingIndent);
+        flow.paragraph(line, FontRole::body, 0, workingIndent, reasonHeight);
+        if (!reason.isEmpty()) {
+            flow.paragraph(reason, FontRole::small, workingIndent, workingIndent, 0);
+        }
+        flow.advance(stepGap);
+    }
+}
+
+void notesSection(PageFlow& flow, const std::vector<std::string>& notes, const QString& heading) {
+    flow.heading(heading, FontRole::heading, keepWithHeading);
+    int number = 0;
+    for (const std::string& note : notes) {
+        flow.paragraph(QStringLiteral("%1. ").arg(++number) + qt(note), FontRole::body, 0,
+                       noteIndent, 0);
+    }
 }
 
 }  // namespace
 
-QStringList wrapText(const QString& text, double width, FontRole role, const TextMeasure& measure) {
-    QStringList lines;
-    QString line;
-    qsizetype lastBlank = -1;  // in `line`
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        // A character outside the basic plane is two code units and never split.
-        const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString character = text.mid(i, units);
-        i += units - 1;
-        if (character == QLatin1String("\n")) {
-            lines.push_back(line);
-            line.clear();
-            lastBlank = -1;
-            continue;
-        }
-        if (!line.isEmpty() && measure.width(line + character, role) > width) {
-            if (lastBlank > 0 && character != QLatin1String(" ")) {
-                lines.push_back(line.left(lastBlank));
-                line = line.mid(lastBlank + 1);
-            } else {
-                lines.push_back(line);
-                line.clear();
-            }
-            lastBlank = -1;
-            if (character == QLatin1String(" ")) {
-                continue;  // a blank at a break is dropped
-            }
-        }
-        if (character == QLatin1String(" ")) {
-            lastBlank = line.size();
-        }
-        line += character;
-    }
-    if (!line.isEmpty() || lines.isEmpty()) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 std::vector<SheetPage> layOutSheet(const CalculationSheet& sheet, const TextMeasure& measure) {
-    PageFlow flow(measure);
+    PageFlow flow(measure, pageHeader(sheet.project));
+    SectionNumbers sections;
     titleBlock(flow, sheet.project);
-    tableSection(flow, QStringLiteral("一、原始数据"), fieldColumns, fieldRows(sheet.inputs));
-    tableSection(flow, QStringLiteral("二、计算结果"), resultColumns, fieldRows(sheet.results));
+    inputTables(flow, sheet, sections.next("原始数据"));
+    flow.table(sections.next("计算结果"), FontRole::heading, resultColumns,
+               fieldRows(sheet.results));
+    if (!sheet.working.empty()) {
+        workingSteps(flow, sheet.working, sections.next("计算过程"));
+    }
 
-    flow.heading(QStringLiteral("三、张力分布图"), diagramHeight);
+    flow.heading(sections.next("张力分布图"), FontRole::heading, diagramHeight);
     drawTensionDiagram(sheet.tensions, QRectF(contentLeft, flow.y(), contentWidth, diagramHeight),
                        flow.page());
-    flow.advance(diagramHeight + sectionGap);
+    flow.advance(diagramHeight + 3);
 
-    tableSection(flow, QStringLiteral("四、设计校核"), checkColumns, checkRowsOf(sheet.checks));
-    tableSection(flow, QStringLiteral("五、设备及结构件"), equipmentColumns,
-                 equipmentRowsOf(sheet.equipment));
+    flow.table(sections.next("设计校核"), FontRole::heading, checkColumns,
+               checkRowsOf(sheet.checks));
+    flow.table(sections.next("设备及结构件"), FontRole::heading, equipmentColumns,
+               equipmentRowsOf(sheet.equipment));
+    if (!sheet.notes.empty()) {
+        notesSection(flow, sheet.notes, sections.next("说明与警告"));
+    }
     return flow.finish();
 }
 

@@ -97,11 +97,20 @@ std::optional<std::string> missingSheetFont() {
     return "缺少计算书字体“" + std::string(sheetFontFamily) + "”（fonts-wqy-microhei）";
 }
 
-DeviceTextMeasure::DeviceTextMeasure(const QPaintDevice& device) : device_(device) {}
+DeviceTextMeasure::DeviceTextMeasure(const QPaintDevice& device)
+    : pixelsPerMillimetre_(pixelsPerMillimetre(device)) {
+    for (const RoleFont& entry : roleFonts) {
+        metrics_.emplace_back(sheetFont(entry.role), &device);
+    }
+}
 
 double DeviceTextMeasure::width(const QString& text, FontRole role) const {
-    const QFontMetricsF metrics(sheetFont(role), &device_);
-    return metrics.horizontalAdvance(text) / pixelsPerMillimetre(device_);
+    for (std::size_t i = 0; i < roleFonts.size(); ++i) {
+        if (roleFonts[i].role == role) {
+            return metrics_[i].horizontalAdvance(text) / pixelsPerMillimetre_;
+        }
+    }
+    return 0;
 }
 
 void paintSheetPage(QPainter& painter, const SheetPage& page) {

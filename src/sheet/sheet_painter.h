@@ -4,10 +4,12 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/report/calculation_sheet.h"
 #include "sheet/sheet_page.h"
@@ -28,7 +30,9 @@ public:
     double width(const QString& text, FontRole role) const override;
 
 private:
-    const QPaintDevice& device_;
+    // The metrics of each role's font, made once: the layout asks for thousands of widths.
+    std::vector<QFontMetricsF> metrics_;
+    double pixelsPerMillimetre_;
 };
 
 // Paints one page; the painter's origin is the top left corner of the paper.

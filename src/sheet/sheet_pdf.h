@@ -9,6 +9,9 @@
 
 namespace dtii {
 
+// "<工程名称> 带式输送机设计计算书", the title of the sheet's PDF.
+std::string sheetPdfTitle(const ProjectInfo& project);
+
 // Writes the sheet to `path`; on failure returns a message naming the path and the reason.
 // Needs a QGuiApplication (fonts).
 std::optional<std::string> writeSheetPdf(const CalculationSheet& sheet,

@@ -9,9 +9,10 @@ namespace {
 
 constexpr double tickLength = 1.5;   // [mm]
 constexpr double labelHeight = 4.5;  // [mm]
-constexpr double labelWidth = 32;    // [mm]
+constexpr double labelWidth = 24;    // room for "T1 = 120.35 kN" in small type [mm]
 constexpr double pointGap = 1.5;     // between a point and its label [mm]
 constexpr int mostTicks = 7;
+constexpr int labelSteps = 4;  // how many label heights a label may move away from its point
 
 struct LegendEntry {
     Stroke stroke;
@@ -58,7 +59,76 @@ double kiloNewtons(double newtons) {
     return newtons / 1000;
 }
 
+QRectF labelBoxAt(const TensionPoint& point, bool above, int step) {
+    const double away = pointGap + step * labelHeight;
+    const double left =
+        point.labelLeft ? point.at.x() - pointGap - labelWidth : point.at.x() + pointGap;
+    const double top = above ? point.at.y() - away - labelHeight : point.at.y() + away;
+    return QRectF(left, top, labelWidth, labelHeight);
+}
+
+// Moves each label, in turn, to the nearest place beside its point that no line runs through and
+// no earlier label covers, first on its preferred side; it stays put when there is none.
+void placeLabels(TensionDiagram& diagram) {
+    const std::array<QLineF, 4> lines{
+        diagram.carrying, diagram.returning,
+        QLineF(diagram.plot.left(), diagram.carryingSagY, diagram.plot.right(),
+               diagram.carryingSagY),
+        QLineF(diagram.plot.left(), diagram.returnSagY, diagram.plot.right(), diagram.returnSagY)};
+    const QRectF room = diagram.plot.adjusted(0, -labelHeight, 0, 0);
+    std::vector<QRectF> placed;
+    for (TensionPoint& point : diagram.points) {
+        point.labelBox = labelBoxAt(point, point.labelAbove, 0);
+        bool found = false;
+        for (int step = 0; step < labelSteps && !found; ++step) {
+            for (const bool above : {point.labelAbove, !point.labelAbove}) {
+                const QRectF box = labelBoxAt(point, above, step);
+                const bool clear =
+                    room.contains(box) &&
+                    std::none_of(lines.begin(), lines.end(),
+                                 [&box](const QLineF& line) { return crossesBox(line, box); }) &&
+                    std::none_of(placed.begin(), placed.end(),
+                                 [&box](const QRectF& other) { return other.intersects(box); });
+                if (clear) {
+                    point.labelBox = box;
+                    point.labelAbove = above;
+                    found = true;
+                    break;
+                }
+            }
+        }
+        placed.push_back(point.labelBox);
+    }
+}
+
 }  // namespace
+
+bool crossesBox(const QLineF& line, const QRectF& box) {
+    // Clipping the segment's parameter range to the box, one edge pair at a time.
+    double enter = 0;
+    double leave = 1;
+    const std::array<std::array<double, 2>, 4> edges{{
+        {-line.dx(), line.x1() - box.left()},
+        {line.dx(), box.right() - line.x1()},
+        {-line.dy(), line.y1() - box.top()},
+        {line.dy(), box.bottom() - line.y1()},
+    }};
+    for (const auto& [direction, room] : edges) {
+        if (direction == 0) {
+            if (room <= 0) {
+                return false;  // parallel to this edge and outside it (or on it)
+            }
+            continue;
+        }
+        const double t = room / direction;
+        if (direction < 0) {
+            enter = std::max(enter, t);
+        } else {
+            leave = std::min(leave, t);
+        }
+    }
+    return enter < leave;
+}
 
 std::vector<double> axisTicks(double low, double high, int most) {
     if (!(std::isfinite(low) && std::isfinite(high))) {
@@ -131,14 +201,15 @@ TensionDiagram tensionDiagram(const TensionProfile& tensions, const QRectF& plot
     };
     diagram.points = {{
         {1, head1, label(1, tensions.T1), true,
-         above(tensions.T1, tensions.T4, head1, tensions.T2, head2, true)},
+         above(tensions.T1, tensions.T4, head1, tensions.T2, head2, true), QRectF()},
         {2, head2, label(2, tensions.T2), true,
-         above(tensions.T2, tensions.T3, head2, tensions.T1, head1, false)},
+         above(tensions.T2, tensions.T3, head2, tensions.T1, head1, false), QRectF()},
         {3, tail3, label(3, tensions.T3), false,
-         above(tensions.T3, tensions.T2, tail3, tensions.T4, tail4, false)},
+         above(tensions.T3, tensions.T2, tail3, tensions.T4, tail4, false), QRectF()},
         {4, tail4, label(4, tensions.T4), false,
-         above(tensions.T4, tensions.T1, tail4, tensions.T3, tail3, true)},
+         above(tensions.T4, tensions.T1, tail4, tensions.T3, tail3, true), QRectF()},
     }};
+    placeLabels(diagram);
     return diagram;
 }
 
@@ -183,12 +254,7 @@ void drawTensionDiagram(const TensionProfile& tensions, const QRectF& frame, She
 
     for (const TensionPoint& point : diagram.points) {
         page.marks.push_back({point.at, MarkShape::disc});
-        const double left =
-            point.labelLeft ? point.at.x() - pointGap - labelWidth : point.at.x() + pointGap;
-        const double top =
-            point.labelAbove ? point.at.y() - pointGap - labelHeight : point.at.y() + pointGap;
-        text(QRectF(left, top, labelWidth, labelHeight), point.label,
-             point.labelLeft ? TextAlign::right : TextAlign::left);
+        text(point.labelBox, point.label, point.labelLeft ? TextAlign::right : TextAlign::left);
     }
 
     // The legend: two entries a row below the axis title.

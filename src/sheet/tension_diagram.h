@@ -26,6 +26,7 @@ struct TensionPoint {
     QString label;   // "T1 = 12.35 kN"
     bool labelLeft = false;
     bool labelAbove = false;
+    QRectF labelBox;  // clear of the strands, the limits and the other labels where room allows
 };
 
 struct TensionDiagram {
@@ -42,6 +43,9 @@ struct TensionDiagram {
 // Round tick values covering low ... high: steps of 1, 2 or 5 times a power of ten, at most
 // `most` ticks, the first at or below low and the last at or above high.
 std::vector<double> axisTicks(double low, double high, int most);
+
+// Whether the segment `line` runs through the inside of `box`.
+bool crossesBox(const QLineF& line, const QRectF& box);
 
 // The diagram of `tensions` with its axes in `plot`.
 TensionDiagram tensionDiagram(const TensionProfile& tensions, const QRectF& plot);

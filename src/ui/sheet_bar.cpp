@@ -41,14 +41,25 @@ struct ProjectField {
     const char* objectName;
     std::string_view label;
     std::string ProjectInfo::*text;
+    int row;
 };
 
-constexpr std::array<ProjectField, 4> projectFields{{
-    {"ProjectName", "工程名称：", &ProjectInfo::name},
-    {"ProjectDesigner", "设计：", &ProjectInfo::designer},
-    {"ProjectChecker", "校核：", &ProjectInfo::checker},
-    {"ProjectDate", "日期：", &ProjectInfo::date},
+// Two rows: the document's identity above, the people who sign it and the date below.
+constexpr std::array<ProjectField, 10> projectFields{{
+    {"ProjectName", "工程名称：", &ProjectInfo::name, 0},
+    {"ProjectCompany", "设计单位：", &ProjectInfo::company, 0},
+    {"ProjectNumber", "计算书编号：", &ProjectInfo::number, 0},
+    {"ProjectRevision", "版次：", &ProjectInfo::revision, 0},
+    {"ProjectStage", "设计阶段：", &ProjectInfo::stage, 0},
+    {"ProjectDesigner", "设计：", &ProjectInfo::designer, 1},
+    {"ProjectChecker", "校核：", &ProjectInfo::checker, 1},
+    {"ProjectReviewer", "审核：", &ProjectInfo::reviewer, 1},
+    {"ProjectApprover", "审定：", &ProjectInfo::approver, 1},
+    {"ProjectDate", "日期：", &ProjectInfo::date, 1},
 }};
+
+// The stretch of each box column: the project and company names get the room.
+constexpr std::array<int, 5> boxStretch{4, 3, 2, 2, 2};
 
 }  // namespace
 
@@ -99,7 +110,7 @@ QWidget* SheetBar::buildProjectFields() {
     auto* grid = new QGridLayout(fields);
     grid->setContentsMargins(6, 2, 6, 4);
     const QString today = toQString(sheetDateNow({}));
-    int column = 0;
+    std::array<int, 2> column{};
     for (const ProjectField& field : projectFields) {
         auto* box = new QLineEdit(toQString(session_.project().*field.text), fields);
         box->setObjectName(QLatin1String(field.objectName));
@@ -113,13 +124,12 @@ QWidget* SheetBar::buildProjectFields() {
         const auto member = field.text;
         connect(box, &QLineEdit::textEdited, this,
                 [this, member](const QString& text) { session_.project().*member = toUtf8(text); });
-        grid->addWidget(label, 0, column++);
-        grid->addWidget(box, 0, column++);
+        int& at = column[static_cast<std::size_t>(field.row)];
+        grid->addWidget(label, field.row, at++);
+        grid->addWidget(box, field.row, at++);
     }
-    // The project name gets the room; the other three are short.
-    grid->setColumnStretch(1, 3);
-    for (const int stretch : {3, 5, 7}) {
-        grid->setColumnStretch(stretch, 1);
+    for (std::size_t i = 0; i < boxStretch.size(); ++i) {
+        grid->setColumnStretch(static_cast<int>(2 * i + 1), boxStretch[i]);
     }
     return fields;
 }

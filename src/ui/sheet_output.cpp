@@ -38,10 +38,11 @@ void tell(DesignerSession& session, std::string_view text) {
     session.dialogs().showMessage(text, programTitle, MessageIcon::none);
 }
 
-// A printer that lays pages out from the paper's corner, as the sheet's margins expect.
-void prepare(QPrinter& printer) {
+// A printer that lays pages out from the paper's corner, as the sheet's margins expect; the print
+// job is named as the PDF is titled.
+void prepare(QPrinter& printer, const ProjectInfo& project) {
     printer.setFullPage(true);
-    printer.setDocName(QStringLiteral("带式输送机设计计算书"));
+    printer.setDocName(toQString(sheetPdfTitle(project)));
 }
 
 }  // namespace
@@ -70,7 +71,7 @@ QString equipmentListPath(const QString& chosen, const QString& selectedFilter) 
 
 void printSheet(DesignerSession& session, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
-    prepare(printer);
+    prepare(printer, session.project());
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return;
@@ -82,7 +83,7 @@ void printSheet(DesignerSession& session, QWidget* parent) {
 
 void previewSheet(DesignerSession& session, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
-    prepare(printer);
+    prepare(printer, session.project());
     const CalculationSheet sheet = currentSheet(session);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("SheetPreview"));

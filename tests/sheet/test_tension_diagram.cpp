@@ -79,5 +79,32 @@ TEST(TensionDiagram, PointsStrandsAndLimitsLieWhereTheTensionsPutThem) {
     }
 }
 
+TEST(TensionDiagram, LabelsStayClearOfTheLinesAndOfEachOther) {
+    const TensionProfile cases[] = {
+        {100, 20109.99, 4180.456, 11341.37, 11795.02, 12000, 4000},  // the 800 mm example
+        {100, 20000, 4000, 11000, 11500, 11600, 4100},               // limits beside T4 and T3
+        {250, 8000, 1500, 1800, -300, 2500, 900},                    // generating: T4 below 0
+        {60, 9000, 8800, 8700, 8900, 8850, 8750},                    // everything close
+    };
+    const QRectF plot(40, 60, 150, 70);
+    for (const TensionProfile& t : cases) {
+        SCOPED_TRACE(testing::Message() << "T1 " << t.T1 << ", T4 " << t.T4);
+        const TensionDiagram diagram = tensionDiagram(t, plot);
+        const QLineF lines[] = {
+            diagram.carrying, diagram.returning,
+            QLineF(plot.left(), diagram.carryingSagY, plot.right(), diagram.carryingSagY),
+            QLineF(plot.left(), diagram.returnSagY, plot.right(), diagram.returnSagY)};
+        for (std::size_t i = 0; i < 4; ++i) {
+            const QRectF box = diagram.points[i].labelBox;
+            for (const QLineF& line : lines) {
+                EXPECT_FALSE(crossesBox(line, box)) << "T" << i + 1;
+            }
+            for (std::size_t j = 0; j < i; ++j) {
+                EXPECT_FALSE(box.intersects(diagram.points[j].labelBox)) << i + 1 << ", " << j + 1;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace dtii

@@ -143,6 +143,8 @@ private Q_SLOTS:
     void theTitleBlockTypedInTheReportIsSavedWithTheDesign() {
         typeInto(*child<QLineEdit>(*report_, "ProjectName"), QStringLiteral("Mine 1"));
         typeInto(*child<QLineEdit>(*report_, "ProjectChecker"), QStringLiteral("Li Si"));
+        typeInto(*child<QLineEdit>(*report_, "ProjectNumber"), QStringLiteral("JS-01"));
+        typeInto(*child<QLineEdit>(*report_, "ProjectApprover"), QStringLiteral("Wang Wu"));
         QCOMPARE(currentSheet(*run_->session).project.name, std::string("Mine 1"));
         run_->platform.chosenSavePath = inFolder("design.json");
         run_->inputWindow().findChild<QAction*>(QStringLiteral("SaveDesignAction"))->trigger();
@@ -151,6 +153,8 @@ private Q_SLOTS:
         ProjectInfo expected;
         expected.name = "Mine 1";
         expected.checker = "Li Si";
+        expected.number = "JS-01";
+        expected.approver = "Wang Wu";
         QCOMPARE(*saved.design->project, expected);
     }
 

@@ -134,6 +134,10 @@ std::string sheetDateNow(const std::string& projectDate) {
     return sheetDate(projectDate, std::getenv("SOURCE_DATE_EPOCH"), std::time(nullptr));
 }
 
+std::time_t sheetTimeNow() {
+    return epochSeconds(std::getenv("SOURCE_DATE_EPOCH")).value_or(std::time(nullptr));
+}
+
 CalculationSheet calculationSheetNow(const SheetSource& source) {
     return calculationSheet(source,
                             sheetDateNow(source.typed.project.value_or(ProjectInfo{}).date));

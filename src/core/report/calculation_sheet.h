@@ -76,6 +76,9 @@ std::optional<std::time_t> epochSeconds(const char* sourceDateEpoch);
 // The date the sheet prints now: sheetDate with this process's SOURCE_DATE_EPOCH and clock.
 std::string sheetDateNow(const std::string& projectDate);
 
+// The moment a sheet is made: SOURCE_DATE_EPOCH when it holds a number of seconds, else now.
+std::time_t sheetTimeNow();
+
 // The sheet of `source`, dated by `date`.
 CalculationSheet calculationSheet(const SheetSource& source, const std::string& date);
 
