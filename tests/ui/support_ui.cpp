@@ -45,9 +45,11 @@ void ModalWatchdog::check() {
 }
 
 TestRun::TestRun() {
-    // Settings (the recent files) of each test live in its own folder.
+    // Settings (the recent files) of each test live in its own folder, as a file also on Windows,
+    // whose native settings are the registry, shared by every run.
     QCoreApplication::setApplicationName(QStringLiteral("dtii-designer-tests"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, directory.path());
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, directory.path());
     platform.reportPath = std::filesystem::path(directory.path().toStdString()) / "report-file.txt";
     session = std::make_unique<DesignerSession>(dialogs, platform);
 }
