@@ -12,6 +12,7 @@
 
 #include "core/file/whole_file.h"
 #include "core/report/calculation_sheet.h"
+#include "core/system/path_text.h"
 #include "xlsx/workbook_numbers.h"
 
 namespace dtii {
@@ -111,7 +112,7 @@ double columnWidthFor(const std::string& text) {
 std::optional<std::string> writeEquipmentListXlsx(const std::vector<EquipmentListRow>& rows,
                                                   const std::filesystem::path& path) {
     return writeFileWhole(path, [&rows](const std::filesystem::path& temporary) {
-        if (std::optional<std::string> failure = fillWorkbook(rows, temporary.string())) {
+        if (std::optional<std::string> failure = fillWorkbook(rows, pathText(temporary))) {
             return failure;
         }
         return shortenNumbersInFile(temporary);

@@ -24,8 +24,8 @@ namespace dtii::testing {
 namespace {
 
 std::string fileBytes(const QString& path) {
-    std::ifstream file(path.toStdString(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 }  // namespace
