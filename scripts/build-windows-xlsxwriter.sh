@@ -21,7 +21,9 @@ options=(
     -DZLIB_LIBRARY=$mingw_prefix/lib/libz.a
     -DZLIB_INCLUDE_DIR=$mingw_prefix/include
 )
-key=$( { echo "$source_version"; printf '%s\n' "${options[@]}"; cat "$toolchain"; } | options_key)
+# The patches below are part of the key: a changed patch builds afresh.
+patches=wide-file-calls-2
+key=$( { echo "$source_version $patches"; printf '%s\n' "${options[@]}"; cat "$toolchain"; } | options_key)
 prefix=$windows_cache/xlsxwriter-${source_version%%-*}-mingw-$key
 lock_cache xlsxwriter
 if [ -f "$prefix/.complete" ]; then
@@ -38,6 +40,13 @@ src=$(unpack_debian_source libxlsxwriter "$source_version" "$work")
 perl -0pi -e 's/if\(MSVC\)(\s*list\(APPEND LXW_SOURCES third_party\/minizip\/iowin32)/if(WIN32)$1/' \
     "$src/CMakeLists.txt"
 grep -q 'if(WIN32)' "$src/CMakeLists.txt"
+# The packager and the file helper also take MinGW for "not Windows" and fall back to fopen, which
+# reads a UTF-8 name in the ANSI code page: a folder with a Chinese name fails. Without that
+# exception they open files by their UTF-16 names, as with MSVC.
+for file in src/packager.c src/utility.c; do
+    perl -0pi -e 's/#ifdef __MINGW32__\n#undef _WIN32\n#endif\n//' "$src/$file"
+    ! grep -q '#undef _WIN32' "$src/$file"
+done
 cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >"$work/build.log" 2>&1 &&
     nice -n 5 cmake --build "$work/build" -j 2 >>"$work/build.log" 2>&1 ||
