@@ -29,10 +29,13 @@ void keepOnlyQtFailures(QtMsgType type, const QMessageLogContext&, const QString
 
 int main(int argc, char** argv) {
     qInstallMessageHandler(keepOnlyQtFailures);
-    // No window is ever shown: the offscreen platform needs no display, also on a server.
+    // No window is ever shown: the offscreen platform needs no display, also on a server. Windows
+    // always has its own platform, and only that one reads the fonts shipped beside the program.
+#ifndef Q_OS_WIN
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#endif
     // Only the sheet needs Qt's fonts and painting; the workbook starts faster without them.
     int qtArgc = 1;
     std::optional<QGuiApplication> application;
