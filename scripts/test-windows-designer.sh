@@ -84,7 +84,6 @@ import -window root "$pictures/designer-under-wine.png"
 wineserver -k 2>/dev/null || true
 wait "$designer" 2>/dev/null || true
 wineserver -w
-wineserver -p
 
 # 4. The installer, silently, and its uninstaller.
 wine "dist/$name-setup.exe" /S
