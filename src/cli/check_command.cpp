@@ -44,12 +44,6 @@ std::optional<CheckArguments> parseCheckArguments(const std::vector<std::string>
     return parsed;
 }
 
-// The take-up type of the equipment entries, empty when none is entered.
-std::string_view enteredTakeUpType(const DesignFile& design) {
-    return design.equipment && design.equipment->takeUpType ? *design.equipment->takeUpType
-                                                            : std::string_view();
-}
-
 template <typename T>
 Json orNull(const std::optional<T>& value) {
     return value ? Json(*value) : Json(nullptr);
@@ -188,9 +182,9 @@ ExitStatus runCheckCommand(const std::vector<std::string>& arguments, std::ostre
     if (!computeDesign(design, window, record, dialogs)) {
         return ExitStatus::stopped;
     }
-    const DesignChecks checks =
-        runDesignChecks(record, window.lists[InputList::beltType].text, parameters,
-                        enteredPulleyDiameter(design.equipment), enteredTakeUpType(design));
+    const DesignChecks checks = runDesignChecks(record, window.lists[InputList::beltType].text,
+                                                parameters, enteredPulleyDiameter(design.equipment),
+                                                enteredTakeUpType(design.equipment));
     out << (parsed->json ? checksJson(record, checks) : checksText(checkRows(checks)));
     return ExitStatus::produced;
 }

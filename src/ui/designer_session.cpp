@@ -80,7 +80,7 @@ void DesignerSession::equipmentConfirmed() {
 void DesignerSession::designReplaced(const std::optional<EquipmentEntries>& entries) {
     equipment_ = entries;
     pulleyDiameter_ = enteredPulleyDiameter(entries);
-    takeUpType_ = entries && entries->takeUpType ? *entries->takeUpType : std::string();
+    takeUpType_ = enteredTakeUpType(entries);
     reportedDesign_.reset();
     if (!equipmentWindow_.isNull()) {
         equipmentWindow_->showEntries(entries);

@@ -80,6 +80,10 @@ std::optional<double> enteredPulleyDiameter(const std::optional<EquipmentEntries
     return enteredPulleyDiameter(readLeadingNumber(entries->boxes[1]));
 }
 
+std::string enteredTakeUpType(const std::optional<EquipmentEntries>& entries) {
+    return entries && entries->takeUpType ? *entries->takeUpType : std::string();
+}
+
 void replayEquipmentWindow(const EquipmentEntries& entries, EquipmentWindow& window) {
     if (entries.takeUpType) {
         window.takeUpList.text = *entries.takeUpType;

@@ -30,6 +30,9 @@ void replayEquipmentWindow(const EquipmentEntries& entries, EquipmentWindow& win
 // none while none is entered.
 std::optional<double> enteredPulleyDiameter(const std::optional<EquipmentEntries>& entries);
 
+// The take-up type the entries hold, the way the checks take it: empty while none is entered.
+std::string enteredTakeUpType(const std::optional<EquipmentEntries>& entries);
+
 // The design as the input window shows it now: box texts, list texts (none for a list showing its
 // prompt), the chosen idler forms and, when the plough-tripper box is checked, its count.
 DesignFile captureInputWindow(const InputWindow& window, const ConveyorDesign& record);

@@ -204,9 +204,7 @@ struct DesignSweep::State {
         // Every text was checked when the file and the axes were read.
         parameters = usableCheckParameters(design.checks);
         pulleyDiameter = enteredPulleyDiameter(design.equipment);
-        takeUpType = design.equipment && design.equipment->takeUpType
-                         ? *design.equipment->takeUpType
-                         : std::string();
+        takeUpType = enteredTakeUpType(design.equipment);
     }
 
     // Moves to the next variant and updates the window for the axes that changed; false when
