@@ -28,6 +28,16 @@ constexpr std::array<RoleFont, 5> roleFonts{{
     {FontRole::small, 8.5, false},
 }};
 
+// Where the role's font stands in roleFonts.
+std::size_t roleIndex(FontRole role) {
+    for (std::size_t i = 0; i < roleFonts.size(); ++i) {
+        if (roleFonts[i].role == role) {
+            return i;
+        }
+    }
+    return 0;
+}
+
 struct StrokePen {
     Stroke stroke;
     double width;  // [mm]
@@ -75,6 +85,43 @@ QPen pen(Stroke stroke, double scale) {
     return QPen(Qt::black);
 }
 
+// The family has one face, so bold is synthesized, and font engines differ in how: FreeType keeps
+// the advances, Windows widens every emboldened glyph. Widths are therefore measured in the
+// regular face, which every platform sets alike, so the lines break at the same places.
+QFont measuringFont(FontRole role) {
+    QFont font = sheetFont(role);
+    font.setBold(false);
+    return font;
+}
+
+// Where the engine widens emboldened glyphs, the painter narrows the text by as much, so that it
+// fills just the width the layout measured for it; elsewhere it is painted as it is.
+void drawSheetText(QPainter& painter, const QRectF& box, int flags, const QString& text,
+                   FontRole role) {
+    const QFont font = sheetFont(role);
+    painter.setFont(font);
+    double squeeze = 1;
+    if (font.bold()) {
+        const double painted = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
+        const double measured =
+            QFontMetricsF(measuringFont(role), painter.device()).horizontalAdvance(text);
+        if (painted > measured) {
+            squeeze = measured / painted;
+        }
+    }
+    if (squeeze == 1) {
+        painter.drawText(box, flags, text);
+        return;
+    }
+    // Drawn into a box as much wider and squeezed back about its left edge, the text keeps its
+    // alignment in the laid-out box.
+    painter.save();
+    painter.translate(box.left(), 0);
+    painter.scale(squeeze, 1);
+    painter.drawText(QRectF(0, box.top(), box.width() / squeeze, box.height()), flags, text);
+    painter.restore();
+}
+
 }  // namespace
 
 QFont sheetFont(FontRole role) {
@@ -100,17 +147,12 @@ std::optional<std::string> missingSheetFont() {
 DeviceTextMeasure::DeviceTextMeasure(const QPaintDevice& device)
     : pixelsPerMillimetre_(pixelsPerMillimetre(device)) {
     for (const RoleFont& entry : roleFonts) {
-        metrics_.emplace_back(sheetFont(entry.role), &device);
+        metrics_.emplace_back(measuringFont(entry.role), &device);
     }
 }
 
 double DeviceTextMeasure::width(const QString& text, FontRole role) const {
-    for (std::size_t i = 0; i < roleFonts.size(); ++i) {
-        if (roleFonts[i].role == role) {
-            return metrics_[i].horizontalAdvance(text) / pixelsPerMillimetre_;
-        }
-    }
-    return 0;
+    return metrics_[roleIndex(role)].horizontalAdvance(text) / pixelsPerMillimetre_;
 }
 
 void paintSheetPage(QPainter& painter, const SheetPage& page) {
@@ -137,12 +179,11 @@ void paintSheetPage(QPainter& painter, const SheetPage& page) {
     }
     painter.setPen(Qt::black);
     for (const SheetText& text : page.texts) {
-        painter.setFont(sheetFont(text.role));
         const QRectF box(toDevice(text.box.topLeft()), toDevice(text.box.bottomRight()));
-        painter.drawText(box,
-                         static_cast<int>(alignment(text.align) | Qt::AlignVCenter) |
-                             Qt::TextSingleLine | Qt::TextDontClip,
-                         text.text);
+        drawSheetText(painter, box,
+                      static_cast<int>(alignment(text.align) | Qt::AlignVCenter) |
+                          Qt::TextSingleLine | Qt::TextDontClip,
+                      text.text, text.role);
     }
 }
 
