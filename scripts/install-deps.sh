@@ -22,7 +22,7 @@ for group in "$@"; do
                             shared-mime-info libglib2.0-bin xdg-utils) ;;
         windows)
             packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 dpkg-dev
-                libz-mingw-w64-dev nsis imagemagick zip) ;;
+                libz-mingw-w64-dev nsis imagemagick zip xdotool) ;;
         fresh) packages+=(debootstrap util-linux git) ;;
         *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;
     esac

@@ -5,7 +5,8 @@
 #  - the portable zip unpacked into a folder whose name has Chinese and a space: its dtii-calc.exe
 #    makes the sheet and the workbook through the companion; the PDF's text and the workbook's
 #    sheet match the Linux programs';
-#  - dtii-designer.exe started, its window photographed;
+#  - dtii-designer.exe driven by the keyboard from an opened example to the report file, which
+#    matches the Linux program's; every window photographed;
 #  - the installer run silently: the installed dtii-calc.exe prints the same bytes as the build
 #    tree's, and the silent uninstaller leaves none of the installed files behind.
 # Pictures land in <tree>/screenshots/.
@@ -23,7 +24,7 @@ started=$SECONDS
 mkdir -p "$pictures"
 
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1600x1200x24" bash "$0" "$@"
 fi
 # Each program picks its own platform here: the companion off screen, the windows on Xvfb.
 unset QT_QPA_PLATFORM
@@ -75,12 +76,48 @@ for design in examples/*.json; do
 done
 echo "test-windows-designer.sh: sheet and bom match the Linux programs on $(ls examples/*.json | wc -l) examples"
 
-# 3. The designer itself, from the portable folder, photographed on the virtual screen.
-wine "$portable/$name/dtii-designer.exe" >"$work/designer.log" 2>&1 &
+# 3. The designer itself, from the portable folder, driven by the keyboard as an engineer would:
+#    an example opened from the command line; Enter computes, confirms the results, answers the
+#    question, confirms the equipment and the leg height; Alt+F4 on the report window and Enter
+#    append the report file, which must hold the very bytes the Linux command appends. Every
+#    window on the way is photographed.
+report_file="$WINEPREFIX/drive_c/胶带机设计.txt"
+rm -f "$report_file"
+example=examples/belt800-trough.json
+wine "$portable/$name/dtii-designer.exe" "$(winepath -w "$PWD/$example")" >"$work/designer.log" 2>&1 &
 designer=$!
-sleep 20
-kill -0 "$designer" 2>/dev/null || fail "dtii-designer.exe ended at once: $(cat "$work/designer.log")"
-import -window root "$pictures/designer-under-wine.png"
+# Waits for a window titled $1, lets it paint, and photographs the screen as $2.png.
+window_shows() {
+    for _ in $(seq 60); do
+        if LC_ALL=C.UTF-8 xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then
+            sleep 2
+            import -window root "$pictures/$2.png"
+            return 0
+        fi
+        kill -0 "$designer" 2>/dev/null || fail "dtii-designer.exe ended: $(cat "$work/designer.log")"
+        sleep 1
+    done
+    fail "the designer showed no window \"$1\""
+}
+window_shows "$(basename "$example")" designer-1-input
+xdotool key Return
+window_shows 张力及电机功率计算结果 designer-2-results
+xdotool key Return
+window_shows 询问框 designer-3-question
+xdotool key Return
+window_shows 初始条件录入 designer-4-equipment
+xdotool key Return
+window_shows 输入框 designer-5-leg-height
+xdotool key Return
+window_shows 计算结果及设备清单 designer-6-report
+xdotool key alt+F4
+window_shows 询问框 designer-7-report-file
+xdotool key Return
+for _ in $(seq 30); do [ -s "$report_file" ] && break; sleep 1; done
+sleep 1
+"$reference" report --append "$work/linux-report.txt" "$example" >/dev/null 2>&1
+cmp -s "$work/linux-report.txt" "$report_file" ||
+    fail "the report file the designer appended differs from the Linux command's"
 wineserver -k 2>/dev/null || true
 wait "$designer" 2>/dev/null || true
 wineserver -w
@@ -106,5 +143,6 @@ while read -r file; do
     [ ! -e "$installed/$file" ] || fail "the uninstaller left $file"
 done <"$work/staged"
 [ ! -e "$installed" ] || fail "the uninstaller left the program's folder"
-echo "test-windows-designer.sh: the windows' tests, sheet, bom, designer start, installer and" \
-    "uninstaller pass under Wine in $((SECONDS - started)) s; pictures in $pictures"
+echo "test-windows-designer.sh: the windows' tests, sheet, bom, the designer from example to" \
+    "report file, installer and uninstaller pass under Wine in $((SECONDS - started)) s;" \
+    "pictures in $pictures"
