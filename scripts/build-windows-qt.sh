@@ -20,8 +20,8 @@ jobs=${DTII_QT_JOBS:-$(nproc)}
 # platforms and the Windows print support. Every third-party library comes from Qt's own tree,
 # so the DLLs depend on nothing but Windows and MinGW's runtime. Debian's source leaves out the
 # tablet library, so tablet events are off; OpenGL stays, the Windows platform needs it. Nothing
-# reads JPEG, GIF or ICO pictures, and the Direct2D platform (a second copy of the windows one)
-# is not shipped: leaving them out spares about a tenth of the build.
+# reads JPEG, GIF or ICO pictures, so their plugins and the JPEG library are left out. (Direct2D
+# must stay: without it Qt 6.4 leaves out the DirectWrite font engine the print support needs.)
 options=(
     -DCMAKE_BUILD_TYPE=Release
     -DBUILD_SHARED_LIBS=ON
@@ -36,7 +36,6 @@ options=(
     -DFEATURE_tabletevent=OFF
     -DFEATURE_opengl=ON
     -DFEATURE_vulkan=OFF
-    -DFEATURE_direct2d=OFF
     -DFEATURE_jpeg=OFF
     -DFEATURE_gif=OFF
     -DFEATURE_ico=OFF
