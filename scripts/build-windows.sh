@@ -2,8 +2,8 @@
 # Builds the program for 64-bit Windows from Linux with MinGW-w64.
 #   DTII_WINDOWS_DESIGNER=1 (the default) builds everything: Qt and libxlsxwriter for Windows
 #     from Debian's sources (once per machine, cached in ~/.cache/dtii-designer/; a cold Qt build
-#     takes about an hour on two cores), then dtii-designer.exe, dtii-calc.exe and the companion
-#     dtii-calc-sheet.exe with the Windows tests into build-windows-designer/, and finally
+#     takes about 25 minutes on two idle cores), then dtii-designer.exe, dtii-calc.exe and the
+#     companion dtii-calc-sheet.exe with the Windows tests into build-windows-designer/, and finally
 #     dist/dtii-designer-<version>-win64-setup.exe and dist/dtii-designer-<version>-win64.zip.
 #   DTII_WINDOWS_DESIGNER=0 builds only the self-contained command build-windows/bin/dtii-calc.exe
 #     (no Qt needed) with the Windows tests of the system-dependent pieces.
@@ -27,10 +27,15 @@ fi
 
 qt=$(bash scripts/build-windows-qt.sh | tail -n1)
 xlsxwriter=$(bash scripts/build-windows-xlsxwriter.sh | tail -n1)
+# A tree configured against another Qt for Windows (one built with other options) is configured
+# afresh: CMake's cache would go on finding the old one.
+fresh=()
+cache=build-windows-designer/CMakeCache.txt
+if [ -f "$cache" ] && ! grep -qxF "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" "$cache"; then fresh=(--fresh); fi
 # Qt's code generators are the host's (the same Qt version); the Windows libraries are found
 # only in the two caches and MinGW's own folder.
 PKG_CONFIG_LIBDIR=$xlsxwriter/lib/pkgconfig \
-    cmake -S . -B build-windows-designer -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    cmake "${fresh[@]}" -S . -B build-windows-designer -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64-shared.cmake" \
     -DCMAKE_FIND_ROOT_PATH="$qt;$xlsxwriter" -DCMAKE_PREFIX_PATH="$qt" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "${json[@]}" \
