@@ -94,22 +94,24 @@ QFont measuringFont(FontRole role) {
     return font;
 }
 
-// Where the engine widens emboldened glyphs, the painter narrows the text by as much, so that it
-// fills just the width the layout measured for it; elsewhere it is painted as it is.
+// How much narrower the role's text must be painted on the painter's device to fill just the
+// width measured in the regular face: 1 where the engine keeps the advances of bold glyphs.
+double boldSqueeze(const QPainter& painter, const QString& text, FontRole role) {
+    const QFont font = sheetFont(role);
+    if (!font.bold()) {
+        return 1;
+    }
+    const double painted = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
+    const double measured =
+        QFontMetricsF(measuringFont(role), painter.device()).horizontalAdvance(text);
+    return painted > measured ? measured / painted : 1;
+}
+
 void drawSheetText(QPainter& painter, const QRectF& box, int flags, const QString& text,
                    FontRole role) {
-    const QFont font = sheetFont(role);
-    painter.setFont(font);
-    double squeeze = 1;
-    if (font.bold()) {
-        const double painted = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
-        const double measured =
-            QFontMetricsF(measuringFont(role), painter.device()).horizontalAdvance(text);
-        if (painted > measured) {
-            squeeze = measured / painted;
-        }
-    }
-    if (squeeze == 1) {
+    painter.setFont(sheetFont(role));
+    const double squeeze = boldSqueeze(painter, text, role);
+    if (squeeze >= 1) {
         painter.drawText(box, flags, text);
         return;
     }
