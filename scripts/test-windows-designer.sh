@@ -101,20 +101,21 @@ window_shows() {
     done
     fail "the designer showed no window \"$1\""
 }
-window_shows "$(basename "$example")" designer-1-input
-xdotool key Return
-window_shows 张力及电机功率计算结果 designer-2-results
-xdotool key Return
-window_shows 询问框 designer-3-question
-xdotool key Return
-window_shows 初始条件录入 designer-4-equipment
-xdotool key Return
-window_shows 输入框 designer-5-leg-height
-xdotool key Return
-window_shows 计算结果及设备清单 designer-6-report
-xdotool key alt+F4
-window_shows 询问框 designer-7-report-file
-xdotool key Return
+# The way through: the window waited for, its picture, the key pressed in it.
+steps=(
+    "$(basename "$example")|designer-1-input|Return"
+    "张力及电机功率计算结果|designer-2-results|Return"
+    "询问框|designer-3-question|Return"
+    "初始条件录入|designer-4-equipment|Return"
+    "输入框|designer-5-leg-height|Return"
+    "计算结果及设备清单|designer-6-report|alt+F4"
+    "询问框|designer-7-report-file|Return"
+)
+for step in "${steps[@]}"; do
+    IFS='|' read -r title picture key <<<"$step"
+    window_shows "$title" "$picture"
+    xdotool key "$key"
+done
 for _ in $(seq 30); do [ -s "$report_file" ] && break; sleep 1; done
 sleep 1
 "$reference" report --append "$work/linux-report.txt" "$example" >/dev/null 2>&1

@@ -14,12 +14,10 @@ bash scripts/install-deps.sh package windows fresh
 # (CI does); otherwise only dtii-calc.exe is. Asked for on a machine without it, Qt builds in the
 # background (at a lower priority) while the Linux tests run; the Windows step further down waits
 # for it through the cache's lock.
-if [ -z "${DTII_WINDOWS_DESIGNER:-}" ]; then
-    DTII_WINDOWS_DESIGNER=0
-    if bash scripts/build-windows-qt.sh --cached; then DTII_WINDOWS_DESIGNER=1; fi
-fi
-export DTII_WINDOWS_DESIGNER
-if [ "$DTII_WINDOWS_DESIGNER" = 1 ] && ! bash scripts/build-windows-qt.sh --cached; then
+qt_cached=0
+if bash scripts/build-windows-qt.sh --cached; then qt_cached=1; fi
+export DTII_WINDOWS_DESIGNER=${DTII_WINDOWS_DESIGNER:-$qt_cached}
+if [ "$DTII_WINDOWS_DESIGNER" = 1 ] && [ "$qt_cached" = 0 ]; then
     mkdir -p build
     echo "Building Qt for Windows in the background (log: build/windows-qt.log)"
     setsid bash scripts/build-windows-qt.sh >build/windows-qt.log 2>&1 &

@@ -128,12 +128,9 @@ void drawSheetText(QPainter& painter, const QRectF& box, int flags, const QStrin
 
 QFont sheetFont(FontRole role) {
     QFont font(QString::fromLatin1(sheetFontFamily));
-    for (const RoleFont& entry : roleFonts) {
-        if (entry.role == role) {
-            font.setPointSizeF(entry.points);
-            font.setBold(entry.bold);
-        }
-    }
+    const RoleFont& entry = roleFonts[roleIndex(role)];
+    font.setPointSizeF(entry.points);
+    font.setBold(entry.bold);
     // Outlines scale smoothly; hinting would nudge the widths the layout measured.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
